@@ -1,0 +1,1 @@
+# Resource embedding is defined here.
