@@ -70,6 +70,13 @@ class FileSystem {
   // The Windows path made absolute and normal: "." and ".." resolved, drive root a boundary,
   // a relative path joined to the current folder, a leading "\" to the current drive.
   virtual std::string FullPath(const std::string& path) = 0;
+
+  // The host path that a Windows path maps to (existing components found without regard to
+  // case, missing ones as spelled); empty when its drive is not mapped.
+  virtual std::string HostPath(const std::string& path) = 0;
+  // The Windows path of a host path through the reverse drive map (the drive whose host root is
+  // the longest prefix); empty when no drive holds it.
+  virtual std::string FromHostPath(const std::string& host_path) = 0;
 };
 
 }  // namespace brontel::platform
