@@ -1,0 +1,9 @@
+# Test helpers that other parts' tests link as well: a private drive map, a faulty file system.
+add_library(brontel_platform_testing STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/testing/temp_drive_map.cc)
+target_link_libraries(brontel_platform_testing PUBLIC brontel_base)
+
+add_executable(platform_fs_tests
+  ${CMAKE_CURRENT_LIST_DIR}/tests/temp_drive_map_test.cc)
+target_link_libraries(platform_fs_tests PRIVATE brontel_platform_testing GTest::gtest_main)
+gtest_discover_tests(platform_fs_tests)
