@@ -81,10 +81,11 @@ std::string FindEntryIgnoringCase(const std::string& folder, const std::string& 
   return best;
 }
 
+// Only the text form ("0x20") is understood; other writers' binary forms read as nothing set.
 std::uint32_t ParseDosAttribute(const char* text, ssize_t length) {
-  if (length <= 0) return 0;
+  if (length < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X')) return 0;
   const std::string value(text, static_cast<std::size_t>(length));
-  return static_cast<std::uint32_t>(std::strtoul(value.c_str(), nullptr, 0)) & kStoredAttributes;
+  return static_cast<std::uint32_t>(std::strtoul(value.c_str(), nullptr, 16)) & kStoredAttributes;
 }
 
 std::uint32_t ReadDosAttribute(const std::string& host) {

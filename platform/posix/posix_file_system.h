@@ -18,8 +18,8 @@
 // on them (and the host's superuser would bypass permission bits): a read-only file cannot be
 // opened for writing, replaced by CreateFile or CopyFile, or deleted (permission_denied). A
 // file opened by CreateFile holds an exclusive flock and every other open a shared one, so an
-// open that would conflict fails with device_or_resource_busy. Delete, move and copy's source
-// ignore those locks.
+// open that would conflict fails with device_or_resource_busy; CopyFile takes the same locks
+// on its source (shared) and target (exclusive). DeleteFile and MoveFile ignore them.
 #pragma once
 
 #include "platform/file_system.h"

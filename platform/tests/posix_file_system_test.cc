@@ -173,6 +173,25 @@ TEST_F(PosixFileSystemTest, AttributesRoundTrip) {
   EXPECT_EQ(fs_.SetAttributes("C:\\nothing", kAttrArchive), std::errc::no_such_file_or_directory);
 }
 
+TEST_F(PosixFileSystemTest, StoredAttributesAreHexText) {
+  if (!HostKeepsExtendedAttributes(map_.DriveRoot('c'))) GTEST_SKIP() << "no user xattrs here";
+  const std::string host = C("file.txt");
+  WriteHostFile(host, "");
+  ASSERT_FALSE(fs_.SetAttributes("C:\\file.txt", kAttrHidden | kAttrArchive));
+  char text[16] = {};
+  ASSERT_EQ(::getxattr(host.c_str(), "user.DOSATTRIB", text, sizeof text - 1), 4);
+  EXPECT_STREQ(text, "0x22");
+
+  // Written by another program: other bits are dropped, other forms mean nothing is set.
+  ASSERT_EQ(::setxattr(host.c_str(), "user.DOSATTRIB", "0X84", 4, 0), 0);
+  EXPECT_EQ(fs_.GetAttributes("C:\\file.txt"), kAttrSystem);
+  ASSERT_EQ(::setxattr(host.c_str(), "user.DOSATTRIB", "\x03\x00\x22", 3, 0), 0);
+  EXPECT_EQ(fs_.GetAttributes("C:\\file.txt"), 0u);
+
+  ASSERT_FALSE(fs_.SetAttributes("C:\\file.txt", kAttrReadOnly));
+  EXPECT_LT(::getxattr(host.c_str(), "user.DOSATTRIB", text, sizeof text), 0);
+}
+
 TEST_F(PosixFileSystemTest, ReadOnlyFilesResistWritingAndDeleting) {
   WriteHostFile(C("locked.txt"), "keep");
   ASSERT_FALSE(fs_.SetAttributes("C:\\locked.txt", kAttrReadOnly));
