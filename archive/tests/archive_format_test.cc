@@ -45,8 +45,8 @@ TEST(ArchiveFormatTest, ArchiveHeaderLayout) {
   SetCompressId(h, "LZH");
   h.TotalSize = 719483;
   h.ArchiveType = 1;
-  const ArchiveHeaderBytes expected = {'V', 'O', 'R', 'N', 0x1A, 'L', 'Z', 'H', 0x7B, 0xFA, 0x0A,
-                                       0x00, 0x01, 0, 0, 0, 0, 0, 0, 0, 0};
+  const ArchiveHeaderBytes expected = {'V',  'O',  'R', 'N', 0x1A, 'L', 'Z', 'H', 0x7B, 0xFA, 0x0A,
+                                       0x00, 0x01, 0,   0,   0,    0,   0,   0,   0,    0};
   EXPECT_EQ(EncodeArchiveHeader(h), expected);
 
   h.Reserved = -5;

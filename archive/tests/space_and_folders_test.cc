@@ -109,7 +109,7 @@ TEST_F(SpaceAndFoldersTest, ADriveThatCannotBeQueriedFailsEvenForAnEmptyFile) {
   vondral_.SetTargetPath("Q:\\Dest");  // no such drive in the map
   EXPECT_EQ(vondral_.AvailableSpace("Q:\\Dest\\empty.txt"), -1);
   try {
-    Expand(ArchiveBuilder().Stored("empty.txt", "").Build());
+    Expand(ArchiveBuilder().SetTotalSize(1).Stored("empty.txt", "").Build());
     FAIL() << "no exception";
   } catch (const EInsufficientDiskSpace& e) {
     EXPECT_EQ(e.Message(), "Not enough disk space to expand Q:\\Dest\\empty.txt");

@@ -65,7 +65,8 @@ std::vector<unsigned char> WriteArchive(
     header.OriginalSize = static_cast<std::int32_t>(file.content.size());
     header.CompressedSize = static_cast<std::int32_t>(body.size());
     header.Method = static_cast<std::uint8_t>(method);
-    header.Checksum = ArchiveChecksum(file.content) + (locked ? static_cast<std::uint32_t>(key) : 0);
+    header.Checksum =
+        ArchiveChecksum(file.content) + (locked ? static_cast<std::uint32_t>(key) : 0);
     header.Locked = locked ? 1 : 0;
 
     const auto head = EncodeFileHeader(header);

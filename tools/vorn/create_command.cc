@@ -47,8 +47,9 @@ int RunCreate(const Options& options, Console& console) {
     console.Status("reading " + path);
     files.push_back(ReadSourceFile(path));
   }
-  const auto archive = WriteArchive(files, options.method, options.key,
-                                    [&](const std::string& name) { console.Status("packing " + name); });
+  const auto archive =
+      WriteArchive(files, options.method, options.key,
+                   [&](const std::string& name) { console.Status("packing " + name); });
   console.EndProgress();
   WriteHostFile(options.archive, archive);
   return 0;

@@ -10,9 +10,9 @@
 namespace brontel::vorn {
 
 std::string TargetFolder(const std::string& target, platform::FileSystem& file_system) {
-  const bool has_drive = target.size() >= 2 && target[1] == ':' &&
-                         ((target[0] >= 'A' && target[0] <= 'Z') ||
-                          (target[0] >= 'a' && target[0] <= 'z'));
+  const bool has_drive =
+      target.size() >= 2 && target[1] == ':' &&
+      ((target[0] >= 'A' && target[0] <= 'Z') || (target[0] >= 'a' && target[0] <= 'z'));
   if (has_drive) return target;
   const std::string host = std::filesystem::absolute(target).lexically_normal().string();
   std::string windows = file_system.FromHostPath(host);

@@ -26,7 +26,8 @@ std::vector<unsigned char> ReadHostFile(const std::string& path) {
 void WriteHostFile(const std::string& path, const std::vector<unsigned char>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) throw EFCreateError(FormatS("Cannot create file %s", path));
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   out.close();
   if (!out) throw EWriteError("Stream write error");
 }
@@ -37,8 +38,7 @@ HostFileStatus StatHostFile(const std::string& path) {
   const auto when = fs::last_write_time(path, error);
   if (error) throw EFOpenError(FormatS("Cannot open file %s", path));
   HostFileStatus result;
-  result.last_write =
-      std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(when));
+  result.last_write = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(when));
   result.writable = (status.permissions() & fs::perms::owner_write) != fs::perms::none;
   return result;
 }

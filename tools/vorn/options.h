@@ -12,11 +12,11 @@ enum class Command { kHelp, kCreate, kList, kTest, kExtract };
 
 struct Options {
   Command command = Command::kHelp;
-  int method = 2;         // create: 0 "non", 1 "rle", 2 "lzh"
-  std::int32_t key = 0;   // create, test, extract
-  std::string archive;    // host path
+  int method = 2;                  // create: 0 "non", 1 "rle", 2 "lzh"
+  std::int32_t key = 0;            // create, test, extract
+  std::string archive;             // host path
   std::vector<std::string> files;  // create: the files; extract: the names to extract
-  std::string target;     // extract: host folder or Windows path
+  std::string target;              // extract: host folder or Windows path
 };
 
 // A command line that does not fit the usage; the message says what is wrong.
