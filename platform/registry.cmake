@@ -12,16 +12,7 @@ if(TARGET brontel_platform_file_system)
 endif()
 target_link_libraries(brontel_platform INTERFACE brontel_platform_registry)
 
-# Until the default file system is part of the build, the tests bring a stand-in for it.
-function(brontel_platform_test_file_system test_target)
-  if(TARGET brontel_platform_file_system)
-    target_link_libraries(${test_target} PRIVATE brontel_platform_file_system)
-  else()
-    target_sources(${test_target} PRIVATE
-      ${PROJECT_SOURCE_DIR}/platform/tests/default_file_system_stub.cc)
-  endif()
-endfunction()
-
+include(${CMAKE_CURRENT_LIST_DIR}/tests/test_file_system.cmake)
 add_executable(platform_registry_tests
   ${CMAKE_CURRENT_LIST_DIR}/tests/current_user_hive_test.cc
   ${CMAKE_CURRENT_LIST_DIR}/tests/registry_test.cc
