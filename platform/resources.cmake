@@ -31,8 +31,8 @@ target_link_libraries(platform_resources_tests PRIVATE brontel_platform_resource
 target_compile_definitions(platform_resources_tests PRIVATE
   BRONTEL_TEST_RESOURCES="${CMAKE_CURRENT_LIST_DIR}/tests/resources"
   BRONTEL_TEST_MODULE_NAME="$<TARGET_FILE_NAME:platform_resources_test_module>")
-# The module is loaded by its bare name, found through the test's run path.
-set_target_properties(platform_resources_tests PROPERTIES
-  BUILD_RPATH "$<TARGET_FILE_DIR:platform_resources_test_module>")
+# The module is loaded by its bare name, found beside the test.
+set_target_properties(platform_resources_test_module PROPERTIES
+  LIBRARY_OUTPUT_DIRECTORY "$<TARGET_FILE_DIR:platform_resources_tests>")
 add_dependencies(platform_resources_tests platform_resources_test_module)
 gtest_discover_tests(platform_resources_tests)

@@ -1,6 +1,10 @@
 // Finding the resource tables of the executable and of shared libraries on an ELF host.
 #include <dlfcn.h>
 #include <link.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <system_error>
 
 #include "platform/resource_table_module.h"
 #include "platform/resources.h"
@@ -43,6 +47,18 @@ const ResourceEntry* TableOf(void* handle) {
   return static_cast<const ResourceEntry*>(table);
 }
 
+// Where a library named without a folder is looked for first: beside the executable, as the
+// Windows loader does, and before the dynamic loader's own search.
+std::string BesideExecutable(const std::string& file_name) {
+  if (file_name.find('/') != std::string::npos) return {};
+  std::error_code error;
+  const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return {};
+  const std::string candidate = (executable.parent_path() / file_name).string();
+  struct stat info {};
+  return stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) ? candidate : std::string();
+}
+
 }  // namespace
 
 std::shared_ptr<ResourceModule> OwnModule() {
@@ -53,7 +69,8 @@ std::shared_ptr<ResourceModule> OwnModule() {
 std::shared_ptr<ResourceModule> LoadModule(const std::string& file_name) {
   // dlopen takes no name as the running program, which is not what a caller naming a file wants.
   if (file_name.empty()) return nullptr;
-  void* handle = dlopen(file_name.c_str(), RTLD_NOW | RTLD_LOCAL);
+  const std::string beside = BesideExecutable(file_name);
+  void* handle = dlopen((beside.empty() ? file_name : beside).c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) return nullptr;
   return std::make_shared<LibraryModule>(handle, TableOf(handle));
 }

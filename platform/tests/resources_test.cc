@@ -88,6 +88,8 @@ TEST(ResourcesTest, MissingResourceRaisesWithItsName) {
   }
 }
 
+// The module lies beside the test and is named without a folder, as a Windows program names a
+// library in its own folder.
 TEST(ResourcesTest, LibraryModuleIsLoadedByNameAndKeptWhileAStreamLives) {
   auto module = LoadModule(BRONTEL_TEST_MODULE_NAME);
   ASSERT_NE(module, nullptr);
@@ -97,7 +99,9 @@ TEST(ResourcesTest, LibraryModuleIsLoadedByNameAndKeptWhileAStreamLives) {
   EXPECT_THROW(OpenResource(module, "TEST", "Hello"), EResNotFound);  // Not the executable's.
 
   const auto loaded = [] {
-    void* handle = dlopen(BRONTEL_TEST_MODULE_NAME, RTLD_NOW | RTLD_NOLOAD);
+    const auto path =
+        std::filesystem::read_symlink("/proc/self/exe").parent_path() / BRONTEL_TEST_MODULE_NAME;
+    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
     if (handle != nullptr) dlclose(handle);
     return handle != nullptr;
   };
