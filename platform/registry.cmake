@@ -14,6 +14,7 @@ target_link_libraries(brontel_platform INTERFACE brontel_platform_registry)
 
 include(${CMAKE_CURRENT_LIST_DIR}/tests/test_file_system.cmake)
 add_executable(platform_registry_tests
+  ${CMAKE_CURRENT_LIST_DIR}/tests/ansi_code_page_test.cc
   ${CMAKE_CURRENT_LIST_DIR}/tests/current_user_hive_test.cc
   ${CMAKE_CURRENT_LIST_DIR}/tests/registry_test.cc
   ${CMAKE_CURRENT_LIST_DIR}/tests/user_reg_parser_test.cc)

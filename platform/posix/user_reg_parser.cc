@@ -188,8 +188,23 @@ class Parser {
         if (++pos >= line.size()) Fail("unterminated string");
         const char escaped = line[pos++];
         switch (escaped) {
+          case 'a':
+            units.push_back(u'\a');
+            break;
+          case 'b':
+            units.push_back(u'\b');
+            break;
+          case 'e':
+            units.push_back(0x1B);
+            break;
+          case 'f':
+            units.push_back(u'\f');
+            break;
           case 'n':
             units.push_back(u'\n');
+            break;
+          case 'v':
+            units.push_back(u'\v');
             break;
           case 'r':
             units.push_back(u'\r');

@@ -4,7 +4,7 @@
 //   ;; comment            #arch=win32          (";" and "#" lines are passed over)
 //   [Control Panel\\Colors] 1700000000        (a key, "\" doubled; the stamp is ignored)
 //   @="default value"                         (the key's default value)
-//   "Window"="255 255 255"                    (a string; \\ \" \n \r \t \0 \xHHHH escapes)
+//   "Window"="255 255 255"                    (a string; \\ \" \0 \xHHHH and C escapes)
 //   "Path"=str(2):"%HOME%\\bin"               (str(N): a string of type N, 2 expandable,
 //   "List"=str(7):"a\0b\0"                     7 multi-string)
 //   "Count"=dword:0000ffff                    (up to 8 hex digits)

@@ -20,7 +20,7 @@ const std::string kHive =
     "[Control Panel\\\\Colors] 1700000000\r\n"
     "#time=1d9a1b2c3d4e5f6\r\n"
     "\"ButtonFace\"=\"212 208 200\"\r\n"
-    "\"Escapes\"=\"a\\\\b\\\"c\\n\\r\\t\\0d\"\n"
+    "\"Escapes\"=\"a\\\\b\\\"c\\n\\r\\t\\0d\\a\\b\\e\\f\\v\\q\"\n"
     "\"Wide\"=\"caf\\xe9 \\x20ac \\x4e2d \\x41\"\n"
     "\"Utf8\"=\"caf\xc3\xa9 \xe2\x82\xac \xe4\xb8\xad \xff\"\n"
     "\"Empty\"=\"\"\n"
@@ -57,7 +57,7 @@ TEST(UserRegParserTest, ReadsEveryValueForm) {
     std::string data;
   } const cases[] = {
       {"Control Panel\\Colors", "ButtonFace", RegistryType::kString, "212 208 200"},
-      {"Control Panel\\Colors", "Escapes", RegistryType::kString, "a\\b\"c\n\r\t\0d"s},
+      {"Control Panel\\Colors", "Escapes", RegistryType::kString, "a\\b\"c\n\r\t\0d\a\b\x1b\f\vq"s},
       {"Control Panel\\Colors", "Wide", RegistryType::kString, "caf\xe9 \x80 ? A"},
       {"Control Panel\\Colors", "Utf8", RegistryType::kString, "caf\xe9 \x80 ? \xff"},
       {"Control Panel\\Colors", "Empty", RegistryType::kString, ""},
