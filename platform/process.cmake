@@ -3,12 +3,9 @@ add_library(brontel_platform_process STATIC
   ${CMAKE_CURRENT_LIST_DIR}/posix/posix_process.cc
   ${CMAKE_CURRENT_LIST_DIR}/posix/process_default.cc)
 target_link_libraries(brontel_platform_process PUBLIC brontel_base)
-if(TARGET brontel_platform_file_system)
-  target_link_libraries(brontel_platform_process PUBLIC brontel_platform_file_system)
-endif()
+target_link_libraries(brontel_platform_process PUBLIC brontel_platform_fs)
 target_link_libraries(brontel_platform INTERFACE brontel_platform_process)
 
-include(${CMAKE_CURRENT_LIST_DIR}/tests/test_file_system.cmake)
 # A program for the tests to start: it reports its process, session and parent and then waits
 # to be released.
 add_executable(platform_process_test_helper ${CMAKE_CURRENT_LIST_DIR}/tests/process_test_helper.cc)
@@ -17,5 +14,5 @@ target_link_libraries(platform_process_tests PRIVATE brontel_platform_process GT
 target_compile_definitions(platform_process_tests PRIVATE
   BRONTEL_PROCESS_TEST_HELPER="$<TARGET_FILE:platform_process_test_helper>")
 add_dependencies(platform_process_tests platform_process_test_helper)
-brontel_platform_test_file_system(platform_process_tests)
+target_link_libraries(platform_process_tests PRIVATE brontel_platform_fs)
 gtest_discover_tests(platform_process_tests)
