@@ -26,6 +26,13 @@ add_executable(payload_tests ${CMAKE_CURRENT_LIST_DIR}/tests/payload_test.cc)
 brontel_link_payload(payload_tests)
 target_link_libraries(payload_tests PRIVATE brontel_archive brontel_platform_testing
   GTest::gtest_main)
+# The same archive in a library that the test loads by its bare name from beside itself.
+add_library(payload_test_module MODULE)
+brontel_link_payload(payload_test_module)
+set_target_properties(payload_test_module PROPERTIES
+  LIBRARY_OUTPUT_DIRECTORY "$<TARGET_FILE_DIR:payload_tests>")
+add_dependencies(payload_tests payload_test_module)
 target_compile_definitions(payload_tests PRIVATE
-  BRONTEL_PAYLOAD_DIR="${CMAKE_CURRENT_SOURCE_DIR}/payload")
+  BRONTEL_PAYLOAD_DIR="${CMAKE_CURRENT_SOURCE_DIR}/payload"
+  BRONTEL_PAYLOAD_MODULE="$<TARGET_FILE_NAME:payload_test_module>")
 gtest_discover_tests(payload_tests)

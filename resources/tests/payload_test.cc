@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "archive/vondral.h"
 #include "base/exception.h"
@@ -65,6 +67,22 @@ TEST(PayloadTest, ExpandsOneFileAtATimeAsTheInstallerDoes) {
         << names.Strings(i);
   }
   EXPECT_GT(progress_calls, 5);
+}
+
+TEST(PayloadTest, AStreamFromALibraryKeepsTheLibraryLoaded) {
+  // The stream is the only holder of the library once OpenResourceStream returns.
+  const auto stream = TVondral::OpenResourceStream("Data", BRONTEL_PAYLOAD_MODULE);
+  const auto own = TVondral::OpenResourceStream("data", "");
+  ASSERT_EQ(stream->Size(), own->Size());
+  std::vector<unsigned char> from_library(static_cast<std::size_t>(stream->Size()));
+  std::vector<unsigned char> from_executable(from_library.size());
+  stream->ReadBuffer(from_library.data(), static_cast<std::int32_t>(from_library.size()));
+  own->ReadBuffer(from_executable.data(), static_cast<std::int32_t>(from_executable.size()));
+  EXPECT_EQ(from_library, from_executable);
+  TVondral vondral;
+  TStringList files;
+  vondral.ScanCompressedStream(*stream, files);
+  EXPECT_EQ(files.Count(), 5);
 }
 
 TEST(PayloadTest, MissingResourcesAndModulesRaise) {
