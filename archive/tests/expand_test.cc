@@ -493,5 +493,41 @@ TEST_F(ExpandTest, ANameFromTheRootUsesTheCurrentDrive) {
   EXPECT_EQ(ReadFile("C:\\rooted.txt"), "r");
 }
 
+TEST_F(ExpandTest, CodedBodiesReportProgressPerChunkAndStoredOnesNone) {
+  // Plain bytes other than 0x94 are their own RLE code, so the body is the content itself.
+  Bytes content(20000);
+  for (std::size_t i = 0; i < content.size(); ++i) content[i] = static_cast<unsigned char>(i % 91);
+  std::vector<std::int32_t> calls;
+  vondral_.OnShowProgress = [&](std::int32_t& percent) { calls.push_back(percent); };
+  vondral_.OnExpand = CopyingDecoder();
+  const Bytes archive = ArchiveBuilder("RLE")
+                            .Stored("stored.bin", content)
+                            .Coded("custom.bin", kCustom, content, content)
+                            .Coded("coded.bin", 1, content, content)
+                            .Build();
+  Expand(archive);
+  EXPECT_EQ(calls, (std::vector<std::int32_t>{40, 81, 100}));
+  const std::string expected(content.begin(), content.end());
+  EXPECT_EQ(ReadFile("C:\\Dest\\coded.bin"), expected);
+  EXPECT_EQ(ReadFile("C:\\Dest\\custom.bin"), expected);
+}
+
+TEST_F(ExpandTest, AnRleBodyWithTheWrongSumFails) {
+  const Bytes content = ToBytes("AAAAAAAAAA");
+  TFileHeader header;
+  header.Method = 1;
+  header.OriginalSize = 10;
+  header.CompressedSize = 3;
+  header.Checksum = ArchiveChecksum(content);
+  const Bytes good = ArchiveBuilder("RLE").Raw(header, "r.txt", {'A', 0x94, 10}).Build();
+  Expand(good);
+  EXPECT_EQ(ReadFile("C:\\Dest\\r.txt"), "AAAAAAAAAA");
+
+  header.Checksum += 1;
+  EXPECT_THROW(Expand(ArchiveBuilder("RLE").Raw(header, "r.txt", {'A', 0x94, 10}).Build()),
+               EBadChecksum);
+  EXPECT_EQ(ReadFile("C:\\Dest\\r.txt"), "AAAAAAAAAA");
+}
+
 }  // namespace
 }  // namespace brontel

@@ -149,5 +149,27 @@ TEST_F(SpaceAndFoldersTest, AFolderThatCannotBeMadeRaisesWithTheSystemsReason) {
   }
 }
 
+TEST_F(SpaceAndFoldersTest, AWriteThatFailsEndsTheCallAndLeavesThePartlyWrittenFile) {
+  fs_.free = 1000;     // the space check passes...
+  fs_.SetDiskFull(4);  // ...but the disk takes only four more bytes
+  TFileHeader header;
+  header.Attributes = 0x21;
+  header.OriginalSize = 10;
+  header.CompressedSize = 10;
+  const Bytes archive =
+      ArchiveBuilder().Raw(header, "full.txt", Bytes(10, 'f')).Stored("later.txt", "l").Build();
+  try {
+    ExpandWatched(archive);
+    FAIL() << "no exception";
+  } catch (const EWriteError& e) {
+    EXPECT_EQ(e.Message(), "Stream write error");
+  }
+  EXPECT_TRUE(FileExists("C:\\Dest\\full.txt"));
+  const auto attributes = FileSystem().GetAttributes("C:\\Dest\\full.txt");
+  ASSERT_TRUE(attributes);
+  EXPECT_NE(*attributes & platform::kAttrReadOnly, 0u);
+  EXPECT_FALSE(FileExists("C:\\Dest\\later.txt"));
+}
+
 }  // namespace
 }  // namespace brontel
