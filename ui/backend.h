@@ -18,7 +18,7 @@ enum class Aspect {
   kBounds,
   kVisible,
   kEnabled,
-  kText,     // caption or edit text
+  kText,  // caption or edit text
   kFont,
   kColor,
   kTabOrder,

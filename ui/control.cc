@@ -64,8 +64,8 @@ void Control::SetBounds(int left, int top, int width, int height) {
   top_ = top;
   width_ = width;
   height_ = height;
-  Changed(Aspect::kBounds);
   BoundsChanged();
+  Changed(Aspect::kBounds);
 }
 
 void Control::TakeBounds(int left, int top, int width, int height) {

@@ -18,7 +18,9 @@ bool Is(const std::string& name, const char* expected) {
 }  // namespace
 
 Form::Form(Application& app, std::string class_name, std::string layout_name)
-    : Control(nullptr), app_(&app), class_name_(std::move(class_name)),
+    : Control(nullptr),
+      app_(&app),
+      class_name_(std::move(class_name)),
       layout_name_(std::move(layout_name)) {
   SetOwner(this);
   SetVisible(false);
@@ -151,8 +153,7 @@ void Form::BoundsChanged() {
   Realign();
 }
 
-void Form::WindowResized(int outer_width, int outer_height, int client_width,
-                         int client_height) {
+void Form::WindowResized(int outer_width, int outer_height, int client_width, int client_height) {
   frame_width_ = outer_width - client_width;
   frame_height_ = outer_height - client_height;
   TakeBounds(Left(), Top(), outer_width, outer_height);

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "ui/control.h"
-#include "ui/exceptions.h"
 #include "ui/events.h"
+#include "ui/exceptions.h"
 
 namespace brontel::ui {
 
@@ -130,7 +130,7 @@ class Form : public Control {
   std::string caption_;
   int client_width_ = 0;
   int client_height_ = 0;
-  int frame_width_ = 0;   // outer minus client, as last reported by the backend
+  int frame_width_ = 0;  // outer minus client, as last reported by the backend
   int frame_height_ = 0;
   BorderStyle border_style_ = BorderStyle::kSizeable;
   BorderIcons border_icons_;

@@ -32,13 +32,13 @@ class LayoutValue {
   bool IsQuoted() const { return quoted_; }
   // Each accessor raises ELayoutError (without place; the loader adds it) when the value does
   // not have its form.
-  const std::string& Text() const;                // one quoted text
-  const std::vector<std::string>& List() const;   // the words
-  const std::string& Word() const;                // exactly one word
-  int Int() const;                                // exactly one number
+  const std::string& Text() const;               // one quoted text
+  const std::vector<std::string>& List() const;  // the words
+  const std::string& Word() const;               // exactly one word
+  int Int() const;                               // exactly one number
   std::vector<int> Ints(std::size_t min_count, std::size_t max_count) const;
-  bool Bool() const;                              // true or false
-  TColor Color() const;                           // a colour name (clBlue) or a number
+  bool Bool() const;     // true or false
+  TColor Color() const;  // a colour name (clBlue) or a number
 
  private:
   bool quoted_ = false;

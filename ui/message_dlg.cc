@@ -13,8 +13,7 @@ Application& CurrentApp() {
 }
 }  // namespace
 
-MessageBoxRequest MakeMessageBox(const std::string& text, MsgDlgType kind,
-                                 MsgDlgButtons buttons) {
+MessageBoxRequest MakeMessageBox(const std::string& text, MsgDlgType kind, MsgDlgButtons buttons) {
   MessageBoxRequest request;
   request.kind = kind;
   request.text = text;

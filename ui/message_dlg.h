@@ -24,8 +24,16 @@ inline constexpr MsgDlgButtons operator|(MsgDlgButtons a, MsgDlgButtons b) {
 }
 
 // The answer of a box. kCancel is also the answer when the box is closed without a button.
-enum class ModalResult { kNone = 0, kOk = 1, kCancel = 2, kAbort = 3, kRetry = 4, kIgnore = 5,
-                         kYes = 6, kNo = 7 };
+enum class ModalResult {
+  kNone = 0,
+  kOk = 1,
+  kCancel = 2,
+  kAbort = 3,
+  kRetry = 4,
+  kIgnore = 5,
+  kYes = 6,
+  kNo = 7
+};
 
 enum class MsgIcon { kNone, kExclamation, kStop, kInformation, kQuestion };
 

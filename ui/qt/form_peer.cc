@@ -4,7 +4,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 #include "ui/form.h"
 #include "ui/qt/conversions.h"
@@ -121,6 +123,7 @@ class FormPeer : public QtPeer {
     switch (form_.GetWindowState()) {
       case WindowState::kMaximized:
         w->showMaximized();
+        FillScreenUnlessMaximized();
         break;
       case WindowState::kMinimized:
         w->showMinimized();
@@ -129,6 +132,21 @@ class FormPeer : public QtPeer {
         w->showNormal();
         break;
     }
+  }
+
+  // Without a window manager (a bare X server such as Xvfb) nobody maximises the window;
+  // then it is given the screen's available area itself, a moment later.
+  void FillScreenUnlessMaximized() {
+    QPointer<QWidget> window(Widget());
+    QTimer::singleShot(300, window, [window] {
+      const QScreen* screen = window ? window->screen() : nullptr;
+      if (screen == nullptr || !window->isVisible() ||
+          !(window->windowState() & Qt::WindowMaximized)) {
+        return;
+      }
+      QRect area = screen->availableGeometry();
+      if (window->frameGeometry().size() != area.size()) window->setGeometry(area);
+    });
   }
 
   Form& form_;

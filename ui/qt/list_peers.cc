@@ -45,8 +45,7 @@ class IndentDelegate : public QStyledItemDelegate {
 // does it open the chosen line.
 class DirectoryListWidget : public QListWidget {
  public:
-  DirectoryListWidget(DirectoryListBox& list, QWidget* parent)
-      : QListWidget(parent), list_(list) {}
+  DirectoryListWidget(DirectoryListBox& list, QWidget* parent) : QListWidget(parent), list_(list) {}
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {

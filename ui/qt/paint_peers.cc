@@ -39,8 +39,8 @@ class GaugeWidget : public QWidget {
     painter.setPen(back);
     painter.drawText(inside, Qt::AlignCenter, text);
     painter.restore();
-    painter.setClipRect(QRect(bar.right() + 1, inside.top(), inside.width() - bar.width(),
-                              inside.height()));
+    painter.setClipRect(
+        QRect(bar.right() + 1, inside.top(), inside.width() - bar.width(), inside.height()));
     painter.setPen(fore);
     painter.drawText(inside, Qt::AlignCenter, text);
   }

@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -71,8 +72,7 @@ class QtBackend : public Backend {
   }
 
   void Post(std::function<void()> task) override {
-    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(task),
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(task), Qt::QueuedConnection);
   }
 
   ModalResult ShowMessageBox(const MessageBoxRequest& request) override {
@@ -96,6 +96,9 @@ std::unique_ptr<Backend> CreateQtBackend() {
     static char name[] = "brontel-setup";
     static char* argv[] = {name, nullptr};
     toolkit = new QApplication(argc, argv);
+    // Layouts name the fonts of their own desktop. Where fontconfig has no close match, the
+    // metric-compatible Liberation family stands in.
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
   }
   return std::make_unique<QtBackend>();
 }

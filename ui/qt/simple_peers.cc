@@ -85,10 +85,13 @@ class LabelPeer : public QtPeer {
   }
   void FitSize() override {
     if (!label_.AutoSize()) return;
+    // From the layout's width each time: a wrapped label keeps it and takes the height its
+    // lines need; a single line takes the size of its text.
     if (label_.WordWrap()) {
-      q_->resize(q_->width(), std::max(q_->heightForWidth(q_->width()), 1));
+      int width = Scale(label_.Width());
+      q_->resize(width, std::max(q_->heightForWidth(width), 1));
     } else {
-      q_->adjustSize();
+      q_->resize(q_->sizeHint());
     }
   }
 
