@@ -24,6 +24,7 @@ DirectoryListBox::DirectoryListBox(Form* owner) : Control(owner, clWindow) {
     std::vector<char> drives = Fs().Drives();
     directory_ = std::string(1, drives.empty() ? 'c' : drives.front()) + ":\\";
   }
+  drive_folders_[Small(Drive())] = directory_;
   Rebuild();
 }
 

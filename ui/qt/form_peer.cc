@@ -111,7 +111,8 @@ class FormPeer : public QtPeer {
       }
     }
     ApplyWindowState();
-    w->raise();
+    // The headless platform has no stacking to change and says so on every call.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) w->raise();
     w->activateWindow();
   }
 

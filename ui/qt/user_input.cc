@@ -75,8 +75,12 @@ void DoubleClickItem(DirectoryListBox& list, int index) {
   QListWidgetItem* item = widget->item(index);
   widget->scrollToItem(item);
   QPoint at = widget->visualItemRect(item).center();
-  // A double-click is a press, release, double-click, release in Qt's event stream.
-  QTest::mouseDClick(widget->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  // The window system's order for a double-click: press, release, double-click, release.
+  QWidget* viewport = widget->viewport();
+  QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+  QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 std::uint32_t GrabPixel(Form& form, int x, int y) {
