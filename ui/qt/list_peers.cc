@@ -92,6 +92,8 @@ class DirectoryListPeer : public QtPeer {
       line->setData(kLevelRole, item.level);
       q_->addItem(line);
     }
+    const int line = Scale(list_.ItemHeight());
+    q_->setIconSize(QSize(line - 2, line - 2));
     q_->setCurrentRow(list_.ItemIndex());
     q_->doItemsLayout();
   }

@@ -84,7 +84,10 @@ class LabelPeer : public QtPeer {
     q_->setPalette(palette);
   }
   void FitSize() override {
-    if (!label_.AutoSize()) return;
+    if (!label_.AutoSize()) {
+      SyncBounds();  // the size the layout gives, whatever was fitted before
+      return;
+    }
     // From the layout's width each time: a wrapped label keeps it and takes the height its
     // lines need; a single line takes the size of its text.
     if (label_.WordWrap()) {
