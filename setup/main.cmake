@@ -26,6 +26,7 @@ add_executable(setup_main_tests
   ${CMAKE_CURRENT_LIST_DIR}/tests/paths_test.cc
   ${CMAKE_CURRENT_LIST_DIR}/tests/program_test.cc)
 target_link_libraries(setup_main_tests PRIVATE brontel_setup_main brontel_ui_qt brontel_ui_testing
+                      brontel_qt_test_support
                       brontel_platform_testing GTest::gtest_main)
 brontel_add_resources(setup_main_tests RESOURCES ${BRONTEL_MAIN_RESOURCES}
   LAYOUT COPY ${PROJECT_SOURCE_DIR}/resources/Copy.layout)
