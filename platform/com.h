@@ -92,6 +92,7 @@ class ComPtr {
 
   T* Get() const { return pointer_; }
   T* operator->() const { return pointer_; }
+  T& operator*() const { return *pointer_; }
   explicit operator bool() const { return pointer_ != nullptr; }
 
   // Releases the held interface, if any.
