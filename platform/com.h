@@ -140,7 +140,7 @@ bool OleInitialized();
 // kCLASS_E_NOAGGREGATION when `outer` is not null, kREGDB_E_CLASSNOTREG for an unknown class or
 // a context without kCLSCTX_INPROC_SERVER, kE_NOINTERFACE when the object lacks `iid`; `*object`
 // is null after every failure.
-HResult CoCreateInstance(const Guid& clsid, IUnknown* outer, std::uint32_t context,
-                         const Guid& iid, void** object);
+HResult CoCreateInstance(const Guid& clsid, IUnknown* outer, std::uint32_t context, const Guid& iid,
+                         void** object);
 
 }  // namespace brontel::platform

@@ -21,8 +21,8 @@ void OleUninitialize() {
 
 bool OleInitialized() { return ole_depth > 0; }
 
-HResult CoCreateInstance(const Guid& clsid, IUnknown* outer, std::uint32_t context,
-                         const Guid& iid, void** object) {
+HResult CoCreateInstance(const Guid& clsid, IUnknown* outer, std::uint32_t context, const Guid& iid,
+                         void** object) {
   if (object == nullptr) return kE_POINTER;
   *object = nullptr;
   if (!OleInitialized()) return kCO_E_NOTINITIALIZED;

@@ -266,8 +266,7 @@ bool ParseLinkInfo(std::span<const std::uint8_t> block, std::string& target) {
   if (flags & kVolumeIdAndLocalBasePath) {
     if (volume_id_offset > block.size() || block.size() - volume_id_offset < 4) return false;
     const std::uint32_t volume_id_size = LoadU32(block, volume_id_offset);
-    if (volume_id_size <= kVolumeIdHeaderSize ||
-        volume_id_size > block.size() - volume_id_offset) {
+    if (volume_id_size <= kVolumeIdHeaderSize || volume_id_size > block.size() - volume_id_offset) {
       return false;
     }
     if (!ZStringAt(block, base_offset, base)) return false;
@@ -299,7 +298,7 @@ std::int32_t RecordedShowCommand(std::int32_t show_command) {
     case kSW_SHOWMAXIMIZED:
       return kSW_SHOWMAXIMIZED;
     case kSW_SHOWMINIMIZED:
-    case 6:   // minimise
+    case 6:  // minimise
     case kSW_SHOWMINNOACTIVE:
     case 11:  // minimise by force
       return kSW_SHOWMINNOACTIVE;
