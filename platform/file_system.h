@@ -42,7 +42,8 @@ class FileSystem {
   virtual std::unique_ptr<FileHandle> CreateFile(const std::string& path,
                                                  std::error_code& error) = 0;
   // Opens an existing file for reading and writing. Returns null and sets `error` on failure.
-  virtual std::unique_ptr<FileHandle> OpenFile(const std::string& path, std::error_code& error) = 0;
+  virtual std::unique_ptr<FileHandle> OpenFile(const std::string& path,
+                                               std::error_code& error) = 0;
   // Opens an existing file for reading only. Returns null and sets `error` on failure.
   virtual std::unique_ptr<FileHandle> OpenFileForReading(const std::string& path,
                                                          std::error_code& error) = 0;
