@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "platform/ansi_code_page.h"
+#include "platform/posix/ansi_code_page.h"
 #include "platform/shell_link.h"
 
 namespace brontel::platform {
@@ -35,24 +35,6 @@ constexpr std::uint32_t kVolumeIdHeaderSize = 0x10;
 constexpr std::uint32_t kDriveFixed = 3;
 constexpr std::uint32_t kNetworkLinkMinSize = 0x14;
 
-bool IsAscii(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<std::uint8_t>(c) >= 0x80) return false;
-  }
-  return true;
-}
-
-// The 8-bit field beside a UTF-16 one: ASCII kept, every other character as "?", which is what
-// a reader limited to its own code page can show.
-std::string AsciiFallback(std::string_view text) {
-  std::string out;
-  for (char16_t c : AnsiToUtf16(text)) {
-    if (c >= 0xDC00 && c <= 0xDFFF) continue;  // second half of a pair: one "?" is enough
-    out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
-  }
-  return out;
-}
-
 class Writer {
  public:
   void U16(std::uint16_t v) {
@@ -75,19 +57,9 @@ class Writer {
     Bytes(text.data(), text.size());
     bytes_.push_back(0);
   }
-  void ZString16(std::u16string_view text) {
-    for (char16_t c : text) U16(c);
-    U16(0);
-  }
-  void CountedString(std::string_view text, bool unicode) {
-    if (unicode) {
-      const std::u16string wide = AnsiToUtf16(text);
-      U16(static_cast<std::uint16_t>(wide.size()));
-      for (char16_t c : wide) U16(c);
-    } else {
-      U16(static_cast<std::uint16_t>(text.size()));
-      Bytes(text.data(), text.size());
-    }
+  void CountedString(std::string_view text) {
+    U16(static_cast<std::uint16_t>(text.size()));
+    Bytes(text.data(), text.size());
   }
   std::size_t Size() const { return bytes_.size(); }
   std::vector<std::uint8_t>& Out() { return bytes_; }
@@ -97,43 +69,26 @@ class Writer {
 };
 
 // A LinkInfo naming a local target: a fixed-drive VolumeID without a label, the whole path as the
-// local base path and an empty common suffix; UTF-16 copies of both when the path needs them.
+// local base path and an empty common suffix.
 void WriteLinkInfo(Writer& w, const std::string& path) {
-  const bool unicode = !IsAscii(path);
-  const std::string base = unicode ? AsciiFallback(path) : path;
-  const std::u16string wide = unicode ? AnsiToUtf16(path) : std::u16string();
-  const std::uint32_t header = unicode ? kLinkInfoHeaderSizeUnicode : kLinkInfoHeaderSize;
   const std::uint32_t volume_id_size = kVolumeIdHeaderSize + 1;
-  const std::uint32_t volume_id_offset = header;
+  const std::uint32_t volume_id_offset = kLinkInfoHeaderSize;
   const std::uint32_t base_offset = volume_id_offset + volume_id_size;
-  const std::uint32_t suffix_offset = base_offset + static_cast<std::uint32_t>(base.size()) + 1;
-  const std::uint32_t base_offset_unicode = suffix_offset + 1;
-  const std::uint32_t suffix_offset_unicode =
-      base_offset_unicode + 2 * (static_cast<std::uint32_t>(wide.size()) + 1);
-  const std::uint32_t size = unicode ? suffix_offset_unicode + 2 : suffix_offset + 1;
-
-  w.U32(size);
-  w.U32(header);
+  const std::uint32_t suffix_offset = base_offset + static_cast<std::uint32_t>(path.size()) + 1;
+  w.U32(suffix_offset + 1);  // size
+  w.U32(kLinkInfoHeaderSize);
   w.U32(kVolumeIdAndLocalBasePath);
   w.U32(volume_id_offset);
   w.U32(base_offset);
   w.U32(0);  // no network link
   w.U32(suffix_offset);
-  if (unicode) {
-    w.U32(base_offset_unicode);
-    w.U32(suffix_offset_unicode);
-  }
   w.U32(volume_id_size);
   w.U32(kDriveFixed);
   w.U32(0);  // serial number
   w.U32(kVolumeIdHeaderSize);
   w.ZString("");  // volume label
-  w.ZString(base);
+  w.ZString(path);
   w.ZString("");  // common path suffix
-  if (unicode) {
-    w.ZString16(wide);
-    w.ZString16(u"");
-  }
 }
 
 // Bounds-checked little-endian reading over a span; every read reports failure instead of
@@ -310,9 +265,7 @@ std::int32_t RecordedShowCommand(std::int32_t show_command) {
 std::vector<std::uint8_t> EncodeShellLink(const ShellLinkData& link) {
   const bool drive_target = IsDrivePath(link.target);
   const std::string relative = drive_target ? std::string() : link.target;
-  const bool unicode = !IsAscii(link.description) || !IsAscii(relative) ||
-                       !IsAscii(link.working_directory) || !IsAscii(link.arguments) ||
-                       !IsAscii(link.icon_location);
+  // Strings stay in the system's 8-bit code page, as the format's readers expect by default.
   std::uint32_t flags = 0;
   if (drive_target) flags |= kHasLinkInfo;
   if (!link.description.empty()) flags |= kHasName;
@@ -320,7 +273,6 @@ std::vector<std::uint8_t> EncodeShellLink(const ShellLinkData& link) {
   if (!link.working_directory.empty()) flags |= kHasWorkingDir;
   if (!link.arguments.empty()) flags |= kHasArguments;
   if (!link.icon_location.empty()) flags |= kHasIconLocation;
-  if (unicode) flags |= kIsUnicode;
 
   Writer w;
   w.U32(kHeaderSize);
@@ -338,11 +290,11 @@ std::vector<std::uint8_t> EncodeShellLink(const ShellLinkData& link) {
   w.U32(0);
   w.U32(0);
   if (flags & kHasLinkInfo) WriteLinkInfo(w, link.target);
-  if (flags & kHasName) w.CountedString(link.description, unicode);
-  if (flags & kHasRelativePath) w.CountedString(relative, unicode);
-  if (flags & kHasWorkingDir) w.CountedString(link.working_directory, unicode);
-  if (flags & kHasArguments) w.CountedString(link.arguments, unicode);
-  if (flags & kHasIconLocation) w.CountedString(link.icon_location, unicode);
+  if (flags & kHasName) w.CountedString(link.description);
+  if (flags & kHasRelativePath) w.CountedString(relative);
+  if (flags & kHasWorkingDir) w.CountedString(link.working_directory);
+  if (flags & kHasArguments) w.CountedString(link.arguments);
+  if (flags & kHasIconLocation) w.CountedString(link.icon_location);
   w.U32(0);  // terminal extra-data block
   return std::move(w.Out());
 }

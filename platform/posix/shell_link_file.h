@@ -1,8 +1,8 @@
 // The shell link (.lnk) binary file: a fixed header, an optional LinkInfo naming the target on
 // its volume, counted strings and extra-data blocks, all little-endian. Files written here have
-// no item-id list (the target is named by the LinkInfo alone) and keep their strings in 8-bit
-// text unless one of them needs more than ASCII, in which case they are stored as UTF-16 so any
-// reader gets them right whatever its code page.
+// no item-id list (the target is named by the LinkInfo alone) and keep their strings in the
+// system's 8-bit code page; files whose strings are UTF-16 are read too, their characters outside
+// the code page becoming "?".
 #pragma once
 
 #include <cstdint>
