@@ -18,6 +18,7 @@
 
 #include "platform/file_system.h"
 #include "platform/posix/shell_link_file.h"
+#include "platform/testing/fault_file_system.h"
 #include "platform/testing/temp_drive_map.h"
 
 namespace brontel::platform {
@@ -332,74 +333,34 @@ TEST_F(ShellLinkTest, SettersRefuseWhatAFileCannotHold) {
   EXPECT_EQ(link->SetDescription(""), kS_OK);
 }
 
-// A file system whose files take only half of each write, like a disk that fills up.
-class ShortWriteFileSystem : public FileSystem {
- public:
-  class HalfWrites : public FileHandle {
-   public:
-    explicit HalfWrites(std::unique_ptr<FileHandle> file) : file_(std::move(file)) {}
-    std::int32_t Read(void* b, std::int32_t n) override { return file_->Read(b, n); }
-    std::int32_t Write(const void* b, std::int32_t n) override { return file_->Write(b, n / 2); }
-    std::int64_t Seek(std::int64_t o, SeekOrigin w) override { return file_->Seek(o, w); }
-    std::int64_t Size() override { return file_->Size(); }
-    bool SetDosDateTime(std::uint32_t t) override { return file_->SetDosDateTime(t); }
-
-   private:
-    std::unique_ptr<FileHandle> file_;
-  };
-
-  std::optional<std::uint32_t> GetAttributes(const std::string& p) override {
-    return real_->GetAttributes(p);
-  }
-  std::error_code SetAttributes(const std::string& p, std::uint32_t a) override {
-    return real_->SetAttributes(p, a);
-  }
-  std::error_code CreateDirectory(const std::string& p) override {
-    return real_->CreateDirectory(p);
-  }
-  std::unique_ptr<FileHandle> CreateFile(const std::string& p, std::error_code& e) override {
-    auto file = real_->CreateFile(p, e);
-    return file ? std::make_unique<HalfWrites>(std::move(file)) : nullptr;
-  }
-  std::unique_ptr<FileHandle> OpenFile(const std::string& p, std::error_code& e) override {
-    return real_->OpenFile(p, e);
-  }
-  std::unique_ptr<FileHandle> OpenFileForReading(const std::string& p,
-                                                 std::error_code& e) override {
-    return real_->OpenFileForReading(p, e);
-  }
-  std::error_code CopyFile(const std::string& f, const std::string& t) override {
-    return real_->CopyFile(f, t);
-  }
-  std::error_code MoveFile(const std::string& f, const std::string& t) override {
-    return real_->MoveFile(f, t);
-  }
-  std::error_code DeleteFile(const std::string& p) override { return real_->DeleteFile(p); }
-  std::int64_t FreeBytes(int d) override { return real_->FreeBytes(d); }
-  std::string CurrentDirectory() override { return real_->CurrentDirectory(); }
-  std::error_code SetCurrentDirectory(const std::string& p) override {
-    return real_->SetCurrentDirectory(p);
-  }
-  std::vector<char> Drives() override { return real_->Drives(); }
-  std::vector<std::string> Subdirectories(const std::string& p) override {
-    return real_->Subdirectories(p);
-  }
-  std::string FullPath(const std::string& p) override { return real_->FullPath(p); }
-  std::string HostPath(const std::string& p) override { return real_->HostPath(p); }
-  std::string FromHostPath(const std::string& h) override { return real_->FromHostPath(h); }
-
- private:
-  FileSystem* real_ = FileSystem::Default();
-};
-
-TEST_F(ShellLinkTest, AFullDiskLeavesNoBrokenLinkBehind) {
+// Every way a save can fail on the disk leaves no file behind, and the caller sees the reason.
+TEST_F(ShellLinkTest, DiskFailuresLeaveNoBrokenLinkBehind) {
   fs::create_directories(fs::path(link_host_).parent_path());
-  ShortWriteFileSystem full_disk;
-  ComPtr<IShellLinkA> link;
-  ASSERT_EQ(CreateShellLinkObject(&full_disk, kIID_IShellLinkA, link.PutVoid()), kS_OK);
-  SetAll(*link);
-  EXPECT_EQ(FileOf(*link)->Save(link_name_.c_str(), true), HResultFromWin32(kErrorDiskFull));
-  EXPECT_FALSE(fs::exists(link_host_));
+  const struct {
+    const char* what;
+    void (*fault)(testing::FaultFileSystem&);
+    HResult expected;
+  } cases[] = {
+      {"full disk", [](testing::FaultFileSystem& f) { f.SetDiskFull(10); },
+       HResultFromWin32(kErrorDiskFull)},
+      {"short write",
+       [](testing::FaultFileSystem& f) { f.FailWrite(1, testing::WriteFault::kShort); },
+       HResultFromWin32(kErrorDiskFull)},
+      {"device error",
+       [](testing::FaultFileSystem& f) { f.FailWrite(1, testing::WriteFault::kDeviceError); },
+       kE_FAIL},
+      {"creation refused", [](testing::FaultFileSystem& f) { f.RefuseCreateFile(); },
+       HResultFromWin32(kErrorAccessDenied)},
+  };
+  for (const auto& c : cases) {
+    testing::FaultFileSystem faulty(FileSystem::Default());
+    c.fault(faulty);
+    ComPtr<IShellLinkA> link;
+    ASSERT_EQ(CreateShellLinkObject(&faulty, kIID_IShellLinkA, link.PutVoid()), kS_OK);
+    SetAll(*link);
+    EXPECT_EQ(FileOf(*link)->Save(link_name_.c_str(), true), c.expected) << c.what;
+    EXPECT_FALSE(fs::exists(link_host_)) << c.what;
+  }
 }
 
 }  // namespace
