@@ -37,7 +37,8 @@ class RegistryView {
 // The framework's registry accessor over HKEY_CURRENT_USER: open one key, read values, close.
 class Registry {
  public:
-  // Uses RegistryView::Default() when `view` is null.
+  // Uses RegistryView::Default() when `view` is null, and so raises what it raises (a
+  // malformed user.reg).
   explicit Registry(std::shared_ptr<RegistryView> view = nullptr);
 
   // Opens an existing key: absolute with a leading "\", otherwise relative to the open key.

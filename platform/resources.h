@@ -31,8 +31,9 @@ class ResourceModule {
 
 // The running executable's resources. Never null.
 std::shared_ptr<ResourceModule> OwnModule();
-// Loads a shared library by file name (a host path, or a bare name searched as the dynamic
-// loader does) and reads its resource table. Returns null when it cannot be loaded.
+// Loads a shared library by file name (a host path, or a bare name looked for beside the
+// executable first and then as the dynamic loader does) and reads its resource table. Returns
+// null when it cannot be loaded; a library without resources gives a module that finds none.
 std::shared_ptr<ResourceModule> LoadModule(const std::string& file_name);
 
 // A read-only stream over resource (type, name) of `module`, without a copy; the stream keeps
