@@ -5,7 +5,9 @@ add_library(brontel_platform_shell_link STATIC
   ${CMAKE_CURRENT_LIST_DIR}/posix/shell_link.cc
   ${CMAKE_CURRENT_LIST_DIR}/posix/shell_link_file.cc)
 target_include_directories(brontel_platform_shell_link PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(brontel_platform_shell_link PUBLIC brontel_base)
+# The code page conversion lives with the registry part.
+target_link_libraries(brontel_platform_shell_link PUBLIC brontel_base brontel_platform_fs
+  brontel_platform_registry)
 target_link_libraries(brontel_platform INTERFACE brontel_platform_shell_link)
 
 add_executable(platform_shell_link_tests
