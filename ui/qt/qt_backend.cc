@@ -72,7 +72,7 @@ class QtBackend : public Backend {
   }
 
   void Post(std::function<void()> task) override {
-    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(task), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&context_, std::move(task), Qt::QueuedConnection);
   }
 
   ModalResult ShowMessageBox(const MessageBoxRequest& request) override {
@@ -85,6 +85,11 @@ class QtBackend : public Backend {
       QApplication::setWindowIcon(QIcon(QPixmap::fromImage(image)));
     }
   }
+
+ private:
+  // Posted tasks run in this object's name; those still pending when the backend goes are
+  // dropped with it instead of running against an application that no longer exists.
+  QObject context_;
 };
 
 }  // namespace

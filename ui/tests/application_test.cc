@@ -141,6 +141,17 @@ TEST_F(ApplicationTest, ClosingTheMainFormEndsTheLoop) {
   EXPECT_TRUE(app_.Terminated());
 }
 
+TEST(PostTest, TasksStillPendingWhenTheApplicationGoesAreDropped) {
+  bool ran = false;
+  {
+    Application app(qt::CreateQtBackend());
+    app.Post([&] { ran = true; });
+  }
+  Application next(qt::CreateQtBackend());
+  next.ProcessMessages();
+  EXPECT_FALSE(ran);
+}
+
 TEST(MessageDlgWithoutApplicationTest, Raises) {
   EXPECT_THROW(MessageDlg("x", MsgDlgType::kError, mbOK), EInvalidOperation);
 }
