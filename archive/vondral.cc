@@ -48,7 +48,9 @@ void TVondral::CreateDirectoryPath(const std::string& Dir) {
     if (dir.back() == '\\') dir.pop_back();
     if (dir.size() < 3 || DirectoryExists(dir)) break;
     missing.push_back(dir);
-    dir = FolderPart(dir);
+    // The parent is looked for before the last character, so that a path ending in ":" (which
+    // would be its own folder part) still leads upwards and the walk ends.
+    dir = FolderPart(dir.substr(0, dir.size() - 1));
   }
   for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
     if (const auto error = file_system_->CreateDirectory(*it)) throw EInOutError(error.message());

@@ -129,6 +129,17 @@ TEST_F(SpaceAndFoldersTest, FoldersAreMadeFromTheTopDownAndDriveRootsNever) {
   EXPECT_TRUE(fs_.folders_made.empty());
 }
 
+TEST_F(SpaceAndFoldersTest, AFolderEndingInAColonStillEndsTheWalkUpwards) {
+  // "x:" is its own folder part; the walk must not stand still on it.
+  watched_.CreateDirectoryPath("C:\\Dest\\new\\x:");
+  EXPECT_EQ(fs_.folders_made, (std::vector<std::string>{"C:\\Dest\\new", "C:\\Dest\\new\\x:"}));
+
+  fs_.free = 100;
+  const Bytes archive = ArchiveBuilder().Stored("odd\\name:", "x").Stored("after.txt", "a").Build();
+  ExpandWatched(archive);
+  EXPECT_EQ(ReadFile("C:\\Dest\\after.txt"), "a");
+}
+
 TEST_F(SpaceAndFoldersTest, DirectoryExistsOnlyForFolders) {
   WriteFile("C:\\Dest\\file.txt", "f");
   EXPECT_TRUE(vondral_.DirectoryExists("C:\\Dest"));
