@@ -1,0 +1,166 @@
+#include "archive/lzh_decoder.h"
+
+#include <cstring>
+#include <memory>
+
+#include "archive/lzh_offset_code.h"
+#include "archive/lzh_tree.h"
+
+namespace brontel::engine {
+
+namespace {
+
+constexpr int kWindowSize = 4096;
+constexpr int kWindowMask = kWindowSize - 1;
+constexpr int kMaxMatch = 60;
+constexpr int kLengthBias = lzh::kSymbols - kMaxMatch - 1;  // symbol - 253 = match length
+constexpr int kFirstWrite = kWindowSize - kMaxMatch;
+
+// The fast path decodes a symbol and its offset from one 64-bit load. A tree whose root weighs
+// at most 0x8000 is at most 21 levels deep (a leaf at depth d needs a root weight of at least
+// the (d + 2)th Fibonacci number), and an offset takes at most 14 bits; deeper walks, which
+// cannot occur, would go the careful way.
+constexpr int kFastWordBits = 57;  // bits a load holds after shifting by up to 7
+constexpr int kMaxOffsetBits = 14;
+constexpr int kFastSymbolBits = kFastWordBits - kMaxOffsetBits;
+
+struct LzhState {
+  lzh::LzhTree tree;
+  unsigned char window[kWindowSize];
+};
+
+// Bits are addressed by `bit_`, a bit position in the reader's buffer (bit 0 is the top bit of
+// byte 0, the byte carried over from the previous chunk). Bytes fetched by a one-byte-at-a-time
+// reader that keeps at most 16 bits ahead follow from the bit position alone: it asks for the
+// byte after the chunk when a read of bits begins at or past the chunk's last byte. Both paths
+// therefore refill exactly there, and the fast path runs only where no refill can fall.
+class LzhDecoder {
+ public:
+  LzhDecoder(EngineIo& io, LzhState& state) : io_(io), tree_(state.tree), window_(state.window) {}
+
+  void Run(std::int32_t destsize) {
+    std::memset(window_, ' ', kWindowSize);
+    const lzh::OffsetDecodeTables& offsets = lzh::OffsetTables();
+    std::int64_t produced = 0;
+    while (produced < destsize) {
+      int symbol = -1;
+      int offset = 0;
+      if (bit_ <= 8 * io_.InEnd() - 8 - 64) {
+        std::uint64_t word = Load64();
+        const std::uint16_t* child = tree_.Children();
+        unsigned c = child[lzh::kRoot];
+        int used = 0;
+        while (c < lzh::kLeafBase) {
+          c = child[c + static_cast<unsigned>(word >> 63)];
+          word <<= 1;
+          ++used;
+        }
+        if (used <= kFastSymbolBits) {
+          symbol = static_cast<int>(c - lzh::kLeafBase);
+          bit_ += used;
+          tree_.Bump(symbol);
+          if (symbol >= 256) {
+            const auto b = static_cast<unsigned>(word >> 56);
+            const int length = offsets.length[b];
+            offset = offsets.upper[b] * 64 + static_cast<int>((word >> (58 - length)) & 63);
+            bit_ += length + 6;
+          }
+        }
+      }
+      if (symbol < 0) {
+        symbol = DecodeSymbol();
+        if (symbol >= 256) offset = DecodeOffset(offsets);
+      }
+      if (symbol < 256) {
+        io_.EmitByte(static_cast<unsigned char>(symbol));
+        window_[r_] = static_cast<unsigned char>(symbol);
+        r_ = (r_ + 1) & kWindowMask;
+        ++produced;
+      } else {
+        const int length = symbol - kLengthBias;
+        CopyMatch(length, offset + 1);
+        produced += length;
+      }
+    }
+  }
+
+ private:
+  std::uint64_t Load64() const {
+    std::uint64_t word;
+    std::memcpy(&word, io_.In() + (bit_ >> 3), sizeof word);
+    return __builtin_bswap64(word) << (bit_ & 7);
+  }
+
+  // The next n bits (1..8), most significant first.
+  unsigned NextBits(int n) {
+    if (bit_ >= 8 * io_.InEnd() - 8) {
+      const int carried = 8 * (io_.InEnd() - 1);
+      io_.Refill();
+      bit_ -= carried;
+    }
+    const unsigned char* in = io_.In() + (bit_ >> 3);
+    const unsigned pair = ((unsigned{in[0]} << 8) | in[1]) << (bit_ & 7);
+    bit_ += n;
+    return (pair >> (16 - n)) & ((1u << n) - 1);
+  }
+
+  int DecodeSymbol() {
+    const std::uint16_t* child = tree_.Children();
+    unsigned c = child[lzh::kRoot];
+    while (c < lzh::kLeafBase) c = child[c + NextBits(1)];
+    const int symbol = static_cast<int>(c - lzh::kLeafBase);
+    tree_.Bump(symbol);
+    return symbol;
+  }
+
+  int DecodeOffset(const lzh::OffsetDecodeTables& offsets) {
+    const unsigned b = NextBits(8);
+    const int length = offsets.length[b];
+    const unsigned low = ((b << (length - 2)) | NextBits(length - 2)) & 63;
+    return offsets.upper[b] * 64 + static_cast<int>(low);
+  }
+
+  // Copies `length` bytes starting `distance` (1..4096) bytes back; the copy may overlap the
+  // bytes it produces.
+  void CopyMatch(int length, int distance) {
+    const int start = (r_ - distance) & kWindowMask;
+    const int out_pos = io_.OutPos();
+    if (out_pos + length > kChunkSize) {
+      for (int k = 0; k < length; ++k) {
+        const unsigned char b = window_[(start + k) & kWindowMask];
+        io_.EmitByte(b);
+        window_[r_] = b;
+        r_ = (r_ + 1) & kWindowMask;
+      }
+      return;
+    }
+    // Room for the whole match: build it in the output buffer, then append it to the window.
+    unsigned char* out = io_.Out() + out_pos;
+    const int from_window = distance < length ? distance : length;
+    const int first = from_window < kWindowSize - start ? from_window : kWindowSize - start;
+    std::memcpy(out, window_ + start, static_cast<std::size_t>(first));
+    std::memcpy(out + first, window_, static_cast<std::size_t>(from_window - first));
+    for (int k = from_window; k < length; ++k) out[k] = out[k - distance];
+    const int tail = length < kWindowSize - r_ ? length : kWindowSize - r_;
+    std::memcpy(window_ + r_, out, static_cast<std::size_t>(tail));
+    std::memcpy(window_, out + tail, static_cast<std::size_t>(length - tail));
+    r_ = (r_ + length) & kWindowMask;
+    io_.SetOutPos(out_pos + length);
+  }
+
+  EngineIo& io_;
+  lzh::LzhTree& tree_;
+  unsigned char* window_;
+  int r_ = kFirstWrite;
+  int bit_ = 8;  // nothing fetched yet: the chunk is empty and the carried byte used up
+};
+
+}  // namespace
+
+void ExpandLzh(EngineIo& io, std::int32_t destsize) {
+  if (destsize <= 0) return;
+  auto state = std::make_unique<LzhState>();
+  LzhDecoder(io, *state).Run(destsize);
+}
+
+}  // namespace brontel::engine
