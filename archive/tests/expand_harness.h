@@ -21,7 +21,8 @@ struct Expansion {
 struct ExpandOptions {
   std::int32_t max_per_read = 0x7FFFFFFF;
   bool with_progress = true;
-  bool reference = false;  // run the plain model instead of the engine
+  bool reference = false;              // run the plain model instead of the engine
+  unsigned char unwritten_fill = ' ';  // the plain model's window tail before it is written
 };
 
 inline std::vector<std::int64_t> Progress(const EventLog& events) {
@@ -61,7 +62,8 @@ inline Expansion Expand(std::span<const unsigned char> source_bytes, std::int32_
     };
   }
   if (options.reference) {
-    ReferenceExpandBody(progress, dest, source, sourcesize, destsize, method, result.checksum);
+    ReferenceExpandBody(progress, dest, source, sourcesize, destsize, method, result.checksum,
+                        options.unwritten_fill);
   } else {
     ExpandBody(progress, dest, source, sourcesize, destsize, method, result.checksum);
   }

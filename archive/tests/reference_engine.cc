@@ -74,10 +74,11 @@ class Model {
     }
   }
 
-  void ExpandLzh(std::int32_t destsize) {
+  void ExpandLzh(std::int32_t destsize, unsigned char unwritten_fill) {
     if (destsize == 0) return;
     ResetCoder();
     std::vector<unsigned char> window(kN, ' ');
+    std::fill(window.begin() + (kN - kF), window.end(), unwritten_fill);
     int r = kN - kF;
     std::int64_t produced = 0;
     while (produced < destsize) {
@@ -246,10 +247,10 @@ class Model {
 
 void ReferenceExpandBody(const TShowProgressEvent& on_progress, Stream& dest, Stream& source,
                          std::int32_t Sourcesize, std::int32_t Destsize, int method,
-                         std::uint32_t& checksum) {
+                         std::uint32_t& checksum, unsigned char unwritten_fill) {
   Model model(on_progress, dest, source, Sourcesize);
   if (method == kMethodRle) model.ExpandRle();
-  if (method == kMethodLzh) model.ExpandLzh(Destsize);
+  if (method == kMethodLzh) model.ExpandLzh(Destsize, unwritten_fill);
   model.Finish(checksum);
 }
 

@@ -10,9 +10,10 @@
 
 namespace brontel::testing {
 
-// Same contract as brontel::ExpandBody.
+// Same contract as brontel::ExpandBody. `unwritten_fill` is the content of window positions
+// 4036..4095 before they are first written, which a well-formed body never reads.
 void ReferenceExpandBody(const TShowProgressEvent& on_progress, Stream& dest, Stream& source,
                          std::int32_t Sourcesize, std::int32_t Destsize, int method,
-                         std::uint32_t& checksum);
+                         std::uint32_t& checksum, unsigned char unwritten_fill = ' ');
 
 }  // namespace brontel::testing
