@@ -24,7 +24,7 @@ EngineIo::EngineIo(const TShowProgressEvent& on_progress, Stream& dest, Stream& 
       source_(source),
       left_(std::max<std::int32_t>(source_size, 0)),
       in_(std::make_unique<unsigned char[]>(1 + kChunkSize + kInPadding)),
-      out_(std::make_unique<unsigned char[]>(kChunkSize)) {}
+      out_(std::make_unique<unsigned char[]>(kHistorySize + kChunkSize + kOutSlack)) {}
 
 void EngineIo::Refill() {
   in_[0] = in_[in_end_ - 1];
@@ -57,8 +57,9 @@ void EngineIo::Refill() {
 
 void EngineIo::FlushFull() {
   YieldProcessor();
-  dest_.WriteBuffer(out_.get(), kChunkSize);
-  sum_ += ByteSum(out_.get(), kChunkSize);
+  dest_.WriteBuffer(Out(), kChunkSize);
+  sum_ += ByteSum(Out(), kChunkSize);
+  std::memcpy(out_.get(), Out() + kChunkSize - kHistorySize, kHistorySize);
   out_pos_ = 0;
 }
 
@@ -66,7 +67,7 @@ void EngineIo::EmitRun(unsigned char b, std::int32_t count) {
   while (count > 0) {
     if (out_pos_ == kChunkSize) FlushFull();
     const std::int32_t n = std::min(count, kChunkSize - out_pos_);
-    std::memset(out_.get() + out_pos_, b, static_cast<std::size_t>(n));
+    std::memset(Out() + out_pos_, b, static_cast<std::size_t>(n));
     out_pos_ += n;
     count -= n;
   }
@@ -76,7 +77,7 @@ void EngineIo::EmitBytes(const unsigned char* bytes, std::int32_t count) {
   while (count > 0) {
     if (out_pos_ == kChunkSize) FlushFull();
     const std::int32_t n = std::min(count, kChunkSize - out_pos_);
-    std::memcpy(out_.get() + out_pos_, bytes, static_cast<std::size_t>(n));
+    std::memcpy(Out() + out_pos_, bytes, static_cast<std::size_t>(n));
     out_pos_ += n;
     bytes += n;
     count -= n;
@@ -85,8 +86,8 @@ void EngineIo::EmitBytes(const unsigned char* bytes, std::int32_t count) {
 
 void EngineIo::WriteRest() {
   if (out_pos_ == 0) return;
-  dest_.WriteBuffer(out_.get(), out_pos_);
-  sum_ += ByteSum(out_.get(), static_cast<std::size_t>(out_pos_));
+  dest_.WriteBuffer(Out(), out_pos_);
+  sum_ += ByteSum(Out(), static_cast<std::size_t>(out_pos_));
   out_pos_ = 0;
 }
 

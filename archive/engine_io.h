@@ -18,6 +18,11 @@
 namespace brontel::engine {
 
 inline constexpr std::int32_t kChunkSize = 8192;
+// The output buffer keeps this many bytes emitted before its content, so a decoder can copy
+// from recent output without a window of its own.
+inline constexpr std::int32_t kHistorySize = 4096;
+// Room after the output buffer for copies that write whole words past their end.
+inline constexpr std::int32_t kOutSlack = 64;
 
 // Gives the processor to other threads and processes for a moment.
 void YieldProcessor();
@@ -63,22 +68,28 @@ class EngineIo {
   // Appends one byte, first writing the buffer out if it is full.
   void EmitByte(unsigned char b) {
     if (out_pos_ == kChunkSize) FlushFull();
-    out_[out_pos_++] = b;
+    Out()[out_pos_++] = b;
   }
   // Appends `count` copies of `b`, as `count` calls of EmitByte would.
   void EmitRun(unsigned char b, std::int32_t count);
   // Appends `count` bytes, as `count` calls of EmitByte would.
   void EmitBytes(const unsigned char* bytes, std::int32_t count);
 
-  // Yields, writes the full buffer to dest and empties it. Raises EWriteError on a short write.
+  // Yields, writes the full buffer to dest and empties it, keeping its last kHistorySize bytes
+  // before it. Raises EWriteError on a short write.
   void FlushFull();
 
-  unsigned char* Out() { return out_.get(); }
+  // The buffer: Out()[0 .. OutPos()) are the bytes not yet written, Out()[-kHistorySize .. 0)
+  // the ones emitted just before them (at first, whatever the decoder put there), and
+  // Out()[kChunkSize .. kChunkSize + kOutSlack) spare room whose content means nothing.
+  unsigned char* Out() { return out_.get() + kHistorySize; }
   std::int32_t OutPos() const { return out_pos_; }
   void SetOutPos(std::int32_t pos) { out_pos_ = pos; }
 
   // The sum of every byte emitted so far, modulo 2^32.
-  std::uint32_t Checksum() const { return sum_ + ByteSum(out_.get(), out_pos_); }
+  std::uint32_t Checksum() const {
+    return sum_ + ByteSum(out_.get() + kHistorySize, static_cast<std::size_t>(out_pos_));
+  }
   // Writes the bytes still in the buffer, if any. Raises EWriteError on a short write.
   void WriteRest();
 

@@ -11,10 +11,9 @@ namespace brontel::engine {
 namespace {
 
 constexpr int kWindowSize = 4096;
-constexpr int kWindowMask = kWindowSize - 1;
 constexpr int kMaxMatch = 60;
 constexpr int kLengthBias = lzh::kSymbols - kMaxMatch - 1;  // symbol - 253 = match length
-constexpr int kFirstWrite = kWindowSize - kMaxMatch;
+static_assert(kHistorySize == kWindowSize && kOutSlack >= 64);
 
 // The fast path decodes a symbol and its offset from one 64-bit load. A tree whose root weighs
 // at most 0x8000 is at most 21 levels deep (a leaf at depth d needs a root weight of at least
@@ -24,9 +23,14 @@ constexpr int kFastWordBits = 57;  // bits a load holds after shifting by up to 
 constexpr int kMaxOffsetBits = 14;
 constexpr int kFastSymbolBits = kFastWordBits - kMaxOffsetBits;
 
+// The sliding window is the output itself: the engine's buffer keeps the 4096 bytes before its
+// content, so the byte `distance` back from the write position is always at Out()[pos -
+// distance]. The window starts as 4096 spaces, and window position (4036 + n) mod 4096 holds
+// output byte n, so a match reaching before the first byte reads spaces, as from the initial
+// window. (A well-formed body never reads positions 4036..4095 before writing them; here they
+// read as spaces too.)
 struct LzhState {
   lzh::LzhTree tree;
-  unsigned char window[kWindowSize];
 };
 
 // Bits are addressed by `bit_`, a bit position in the reader's buffer (bit 0 is the top bit of
@@ -36,10 +40,10 @@ struct LzhState {
 // therefore refill exactly there, and the fast path runs only where no refill can fall.
 class LzhDecoder {
  public:
-  LzhDecoder(EngineIo& io, LzhState& state) : io_(io), tree_(state.tree), window_(state.window) {}
+  LzhDecoder(EngineIo& io, LzhState& state) : io_(io), tree_(state.tree) {}
 
   void Run(std::int32_t destsize) {
-    std::memset(window_, ' ', kWindowSize);
+    std::memset(io_.Out() - kHistorySize, ' ', kHistorySize);
     const lzh::OffsetDecodeTables& offsets = lzh::OffsetTables();
     std::int64_t produced = 0;
     while (produced < destsize) {
@@ -50,15 +54,17 @@ class LzhDecoder {
         const std::uint16_t* child = tree_.Children();
         unsigned c = child[lzh::kRoot];
         int used = 0;
+        std::uint16_t path[lzh::kSymbols];
         while (c < lzh::kLeafBase) {
-          c = child[c + static_cast<unsigned>(word >> 63)];
+          const unsigned node = c + static_cast<unsigned>(word >> 63);
+          path[used++] = static_cast<std::uint16_t>(node);
+          c = child[node];
           word <<= 1;
-          ++used;
         }
         if (used <= kFastSymbolBits) {
           symbol = static_cast<int>(c - lzh::kLeafBase);
           bit_ += used;
-          tree_.Bump(symbol);
+          tree_.BumpAlong(symbol, path, used);
           if (symbol >= 256) {
             const auto b = static_cast<unsigned>(word >> 56);
             const int length = offsets.length[b];
@@ -73,8 +79,6 @@ class LzhDecoder {
       }
       if (symbol < 256) {
         io_.EmitByte(static_cast<unsigned char>(symbol));
-        window_[r_] = static_cast<unsigned char>(symbol);
-        r_ = (r_ + 1) & kWindowMask;
         ++produced;
       } else {
         const int length = symbol - kLengthBias;
@@ -121,37 +125,30 @@ class LzhDecoder {
   }
 
   // Copies `length` bytes starting `distance` (1..4096) bytes back; the copy may overlap the
-  // bytes it produces.
+  // bytes it produces, repeating them.
   void CopyMatch(int length, int distance) {
-    const int start = (r_ - distance) & kWindowMask;
-    const int out_pos = io_.OutPos();
-    if (out_pos + length > kChunkSize) {
-      for (int k = 0; k < length; ++k) {
-        const unsigned char b = window_[(start + k) & kWindowMask];
-        io_.EmitByte(b);
-        window_[r_] = b;
-        r_ = (r_ + 1) & kWindowMask;
-      }
+    const int pos = io_.OutPos();
+    if (pos + length > kChunkSize) {
+      // The buffer fills during the copy: byte by byte, writing it out where it is full.
+      for (int k = 0; k < length; ++k) io_.EmitByte(io_.Out()[io_.OutPos() - distance]);
       return;
     }
-    // Room for the whole match: build it in the output buffer, then append it to the window.
-    unsigned char* out = io_.Out() + out_pos;
-    const int from_window = distance < length ? distance : length;
-    const int first = from_window < kWindowSize - start ? from_window : kWindowSize - start;
-    std::memcpy(out, window_ + start, static_cast<std::size_t>(first));
-    std::memcpy(out + first, window_, static_cast<std::size_t>(from_window - first));
-    for (int k = from_window; k < length; ++k) out[k] = out[k - distance];
-    const int tail = length < kWindowSize - r_ ? length : kWindowSize - r_;
-    std::memcpy(window_ + r_, out, static_cast<std::size_t>(tail));
-    std::memcpy(window_, out + tail, static_cast<std::size_t>(length - tail));
-    r_ = (r_ + length) & kWindowMask;
-    io_.SetOutPos(out_pos + length);
+    unsigned char* dst = io_.Out() + pos;
+    const unsigned char* src = dst - distance;
+    if (distance >= 16) {
+      // Whole 16-byte pieces, each read after the pieces before it were written; the spare
+      // room after the buffer takes what goes past the match.
+      for (int k = 0; k < 64; k += 16) std::memcpy(dst + k, src + k, 16);
+    } else if (distance >= 8) {
+      for (int k = 0; k < length; k += 8) std::memcpy(dst + k, src + k, 8);
+    } else {
+      for (int k = 0; k < length; ++k) dst[k] = src[k];
+    }
+    io_.SetOutPos(pos + length);
   }
 
   EngineIo& io_;
   lzh::LzhTree& tree_;
-  unsigned char* window_;
-  int r_ = kFirstWrite;
   int bit_ = 8;  // nothing fetched yet: the chunk is empty and the carried byte used up
 };
 

@@ -31,27 +31,49 @@ int LzhTree::LastBelow(int from, std::uint16_t weight) const {
   return l - 1;
 }
 
-void LzhTree::Bump(int symbol) {
-  if (weight_[kRoot] == kRebuildWeight) Rescale();
-  int c = link_[kLeafBase + symbol];
+int LzhTree::Exchange(int c, std::uint16_t k) {
+  const int l = LastBelow(c + 2, k);
+  weight_[c] = weight_[l];
+  weight_[l] = k;
+  const std::uint16_t i = child_[c];
+  link_[i] = static_cast<std::uint16_t>(l);
+  if (i < kLeafBase) link_[i + 1] = static_cast<std::uint16_t>(l);
+  const std::uint16_t j = child_[l];
+  child_[l] = i;
+  link_[j] = static_cast<std::uint16_t>(c);
+  if (j < kLeafBase) link_[j + 1] = static_cast<std::uint16_t>(c);
+  child_[c] = j;
+  return l;
+}
+
+void LzhTree::Climb(int c) {
   do {
     const std::uint16_t k = ++weight_[c];
-    if (k > weight_[c + 1]) {
-      const int l = LastBelow(c + 2, k);
-      weight_[c] = weight_[l];
-      weight_[l] = k;
-      const std::uint16_t i = child_[c];
-      link_[i] = static_cast<std::uint16_t>(l);
-      if (i < kLeafBase) link_[i + 1] = static_cast<std::uint16_t>(l);
-      const std::uint16_t j = child_[l];
-      child_[l] = i;
-      link_[j] = static_cast<std::uint16_t>(c);
-      if (j < kLeafBase) link_[j + 1] = static_cast<std::uint16_t>(c);
-      child_[c] = j;
-      c = l;
-    }
+    if (k > weight_[c + 1]) c = Exchange(c, k);
     c = link_[c];
   } while (c != 0);
+}
+
+void LzhTree::Bump(int symbol) {
+  if (weight_[kRoot] == kRebuildWeight) Rescale();
+  Climb(link_[kLeafBase + symbol]);
+}
+
+void LzhTree::BumpAlong(int symbol, const std::uint16_t* path, int depth) {
+  if (weight_[kRoot] == kRebuildWeight) {
+    Bump(symbol);  // the rebuild reshapes the tree, so the path no longer holds
+    return;
+  }
+  for (int i = depth - 1; i >= 0; --i) {
+    const int c = path[i];
+    const std::uint16_t k = ++weight_[c];
+    if (k > weight_[c + 1]) {
+      // From the exchanged node on, the way up is no longer the path.
+      Climb(link_[Exchange(c, k)]);
+      return;
+    }
+  }
+  ++weight_[kRoot];
 }
 
 void LzhTree::Rescale() {

@@ -31,6 +31,11 @@ class LzhTree {
   // exchanging nodes so that weights stay ordered by node number.
   void Bump(int symbol);
 
+  // The same update as Bump, given the nodes on the symbol's path as the tree stands: `path[0]`
+  // is a child of the root and `path[depth - 1]` the symbol's leaf. Where the update moves no
+  // node, the path replaces following parent links one load after another.
+  void BumpAlong(int symbol, const std::uint16_t* path, int depth);
+
   // Halves every leaf weight (rounding up) and rebuilds the internal nodes from them.
   void Rescale();
 
@@ -47,6 +52,11 @@ class LzhTree {
  private:
   // The last node above `from` whose weight is below `weight`; the sentinel ends the search.
   int LastBelow(int from, std::uint16_t weight) const;
+  // Node c has just reached weight k, above its upper neighbour: exchanges it with the last node
+  // of its old weight and returns that node's number.
+  int Exchange(int c, std::uint16_t k);
+  // Raises the weights from node c up to the root, exchanging nodes as needed.
+  void Climb(int c);
 
   // Weights, then the sentinel 0xFFFF at kNodes, then padding that lets the search read whole
   // vectors past the sentinel.
