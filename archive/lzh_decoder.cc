@@ -44,55 +44,118 @@ class LzhDecoder {
 
   void Run(std::int32_t destsize) {
     std::memset(io_.Out() - kHistorySize, ' ', kHistorySize);
-    const lzh::OffsetDecodeTables& offsets = lzh::OffsetTables();
     std::int64_t produced = 0;
     while (produced < destsize) {
-      int symbol = -1;
+      produced = RunFast(produced, destsize);
+      if (produced >= destsize) break;
+      // Near the end of the input chunk or of the output buffer: one symbol the careful way.
       int offset = 0;
-      if (bit_ <= 8 * io_.InEnd() - 8 - 64) {
-        std::uint64_t word = Load64();
-        const std::uint16_t* child = tree_.Children();
-        unsigned c = child[lzh::kRoot];
-        int used = 0;
-        std::uint16_t path[lzh::kSymbols];
-        while (c < lzh::kLeafBase) {
-          const unsigned node = c + static_cast<unsigned>(word >> 63);
-          path[used++] = static_cast<std::uint16_t>(node);
-          c = child[node];
-          word <<= 1;
-        }
-        if (used <= kFastSymbolBits) {
-          symbol = static_cast<int>(c - lzh::kLeafBase);
-          bit_ += used;
-          tree_.BumpAlong(symbol, path, used);
-          if (symbol >= 256) {
-            const auto b = static_cast<unsigned>(word >> 56);
-            const int length = offsets.length[b];
-            offset = offsets.upper[b] * 64 + static_cast<int>((word >> (58 - length)) & 63);
-            bit_ += length + 6;
-          }
-        }
-      }
-      if (symbol < 0) {
-        symbol = DecodeSymbol();
-        if (symbol >= 256) offset = DecodeOffset(offsets);
-      }
+      const int symbol = DecodeUnit(offset);
       if (symbol < 256) {
         io_.EmitByte(static_cast<unsigned char>(symbol));
         ++produced;
       } else {
         const int length = symbol - kLengthBias;
-        CopyMatch(length, offset + 1);
+        for (int k = 0; k < length; ++k) io_.EmitByte(io_.Out()[io_.OutPos() - offset - 1]);
         produced += length;
       }
     }
   }
 
+
  private:
-  std::uint64_t Load64() const {
+  // Decodes symbols while the input chunk holds enough bits for the longest symbol and offset
+  // and the output buffer has room for the longest match, so that no refill and no write can
+  // fall inside; works on local copies of the positions. Returns the new count of bytes
+  // produced.
+  std::int64_t RunFast(std::int64_t produced, std::int32_t destsize) {
+    const unsigned char* in = io_.In();
+    const int bit_limit = 8 * io_.InEnd() - 8 - 64;
+    unsigned char* out = io_.Out();
+    int pos = io_.OutPos();
+    int bit = bit_;
+    while (produced < destsize && bit <= bit_limit && pos <= kChunkSize - kMaxMatch) {
+      std::uint64_t word = Load64(in, bit);
+      int used = 0;
+      const int symbol = WalkAndBump(word, used);
+      if (symbol < 0) break;
+      bit += used;
+      if (symbol < 256) {
+        out[pos++] = static_cast<unsigned char>(symbol);
+        ++produced;
+      } else {
+        int offset_bits = 0;
+        const int offset = OffsetFromWord(word << used, offset_bits);
+        bit += offset_bits;
+        const int length = symbol - kLengthBias;
+        CopyMatch(out + pos, length, offset + 1);
+        pos += length;
+        produced += length;
+      }
+    }
+    io_.SetOutPos(pos);
+    bit_ = bit;
+    return produced;
+  }
+
+  // One symbol and, for a match, its offset; from a whole word when the chunk holds enough
+  // bits, else bit by bit with refills where they fall.
+  int DecodeUnit(int& offset) {
+    if (bit_ <= 8 * io_.InEnd() - 8 - 64) {
+      const std::uint64_t word = Load64(io_.In(), bit_);
+      int used = 0;
+      const int symbol = WalkAndBump(word, used);
+      if (symbol >= 0) {
+        bit_ += used;
+        if (symbol >= 256) {
+          int offset_bits = 0;
+          offset = OffsetFromWord(word << used, offset_bits);
+          bit_ += offset_bits;
+        }
+        return symbol;
+      }
+    }
+    const int symbol = DecodeSymbol();
+    if (symbol >= 256) offset = DecodeOffset();
+    return symbol;
+  }
+
+  // Walks the tree by the bits of `word` and counts the symbol; -1 (tree untouched) for a code
+  // too long for the fast path.
+  int WalkAndBump(std::uint64_t word, int& used) {
+    const std::uint16_t* child = tree_.Children();
+    std::uint16_t path[lzh::kSymbols];
+    unsigned c = child[lzh::kRoot];
+    int depth = 0;
+    while (c < lzh::kLeafBase) {
+      // The bit picks the row, so the next load waits only for the previous one.
+      const auto bit = static_cast<unsigned>(word >> 63);
+      path[depth++] = static_cast<std::uint16_t>(c + bit);
+      const std::uint16_t* row = child + bit;
+      asm("" : "+r"(row));  // keeps the compiler from folding the bit back into the index
+      c = row[c];
+      word <<= 1;
+    }
+    if (depth > kFastSymbolBits) return -1;
+    const int symbol = static_cast<int>(c - lzh::kLeafBase);
+    tree_.BumpAlong(symbol, path, depth);
+    used = depth;
+    return symbol;
+  }
+
+  // The offset whose code begins at the top of `word`; sets `bits` to its length.
+  static int OffsetFromWord(std::uint64_t word, int& bits) {
+    const lzh::OffsetDecodeTables& offsets = lzh::OffsetTables();
+    const auto b = static_cast<unsigned>(word >> 56);
+    const int length = offsets.length[b];
+    bits = length + 6;
+    return offsets.upper[b] * 64 + static_cast<int>((word >> (58 - length)) & 63);
+  }
+
+  static std::uint64_t Load64(const unsigned char* in, int bit) {
     std::uint64_t word;
-    std::memcpy(&word, io_.In() + (bit_ >> 3), sizeof word);
-    return __builtin_bswap64(word) << (bit_ & 7);
+    std::memcpy(&word, in + (bit >> 3), sizeof word);
+    return __builtin_bswap64(word) << (bit & 7);
   }
 
   // The next n bits (1..8), most significant first.
@@ -117,34 +180,26 @@ class LzhDecoder {
     return symbol;
   }
 
-  int DecodeOffset(const lzh::OffsetDecodeTables& offsets) {
+  int DecodeOffset() {
+    const lzh::OffsetDecodeTables& offsets = lzh::OffsetTables();
     const unsigned b = NextBits(8);
     const int length = offsets.length[b];
     const unsigned low = ((b << (length - 2)) | NextBits(length - 2)) & 63;
     return offsets.upper[b] * 64 + static_cast<int>(low);
   }
 
-  // Copies `length` bytes starting `distance` (1..4096) bytes back; the copy may overlap the
-  // bytes it produces, repeating them.
-  void CopyMatch(int length, int distance) {
-    const int pos = io_.OutPos();
-    if (pos + length > kChunkSize) {
-      // The buffer fills during the copy: byte by byte, writing it out where it is full.
-      for (int k = 0; k < length; ++k) io_.EmitByte(io_.Out()[io_.OutPos() - distance]);
-      return;
-    }
-    unsigned char* dst = io_.Out() + pos;
+  // Copies `length` bytes starting `distance` (1..4096) bytes before `dst`; the copy may
+  // overlap the bytes it produces, repeating them. `dst` has room for 64 bytes.
+  static void CopyMatch(unsigned char* dst, int length, int distance) {
     const unsigned char* src = dst - distance;
     if (distance >= 16) {
-      // Whole 16-byte pieces, each read after the pieces before it were written; the spare
-      // room after the buffer takes what goes past the match.
+      // Whole 16-byte pieces, each read after the pieces before it were written.
       for (int k = 0; k < 64; k += 16) std::memcpy(dst + k, src + k, 16);
     } else if (distance >= 8) {
       for (int k = 0; k < length; k += 8) std::memcpy(dst + k, src + k, 8);
     } else {
       for (int k = 0; k < length; ++k) dst[k] = src[k];
     }
-    io_.SetOutPos(pos + length);
   }
 
   EngineIo& io_;

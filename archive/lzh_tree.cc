@@ -2,6 +2,10 @@
 
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace brontel::lzh {
 
 void LzhTree::Reset() {
@@ -24,11 +28,22 @@ void LzhTree::Reset() {
 }
 
 int LzhTree::LastBelow(int from, std::uint16_t weight) const {
-  // Weights never decrease with the node number, so the nodes below `weight` form one run; it
-  // is usually short, and long only among the light leaves early in a body.
-  int l = from;
-  while (weight_[l] < weight) ++l;
-  return l - 1;
+  // Weights never decrease with the node number, so the nodes below `weight` form one run. It
+  // is one to three nodes long nearly always, so eight are tested at once, without a branch
+  // that depends on where the run ends; the sentinel and the padding after it stop the search.
+#if defined(__SSE2__)
+  const __m128i limit = _mm_set1_epi16(static_cast<short>(weight));
+  for (;; from += 8) {
+    const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(weight_ + from));
+    // Unsigned w >= limit exactly where limit - w saturates to 0.
+    const __m128i at_least = _mm_cmpeq_epi16(_mm_subs_epu16(limit, w), _mm_setzero_si128());
+    const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(at_least));
+    if (mask != 0) return from + __builtin_ctz(mask) / 2 - 1;
+  }
+#else
+  while (weight_[from] < weight) ++from;
+  return from - 1;
+#endif
 }
 
 int LzhTree::Exchange(int c, std::uint16_t k) {
@@ -46,10 +61,12 @@ int LzhTree::Exchange(int c, std::uint16_t k) {
   return l;
 }
 
-void LzhTree::Climb(int c) {
+void LzhTree::Climb(int node) {
+  // Unsigned and pointer-sized, so each parent link feeds the next load without a conversion.
+  std::size_t c = static_cast<std::size_t>(node);
   do {
     const std::uint16_t k = ++weight_[c];
-    if (k > weight_[c + 1]) c = Exchange(c, k);
+    if (k > weight_[c + 1]) c = static_cast<std::size_t>(Exchange(static_cast<int>(c), k));
     c = link_[c];
   } while (c != 0);
 }
@@ -57,23 +74,6 @@ void LzhTree::Climb(int c) {
 void LzhTree::Bump(int symbol) {
   if (weight_[kRoot] == kRebuildWeight) Rescale();
   Climb(link_[kLeafBase + symbol]);
-}
-
-void LzhTree::BumpAlong(int symbol, const std::uint16_t* path, int depth) {
-  if (weight_[kRoot] == kRebuildWeight) {
-    Bump(symbol);  // the rebuild reshapes the tree, so the path no longer holds
-    return;
-  }
-  for (int i = depth - 1; i >= 0; --i) {
-    const int c = path[i];
-    const std::uint16_t k = ++weight_[c];
-    if (k > weight_[c + 1]) {
-      // From the exchanged node on, the way up is no longer the path.
-      Climb(link_[Exchange(c, k)]);
-      return;
-    }
-  }
-  ++weight_[kRoot];
 }
 
 void LzhTree::Rescale() {

@@ -60,10 +60,27 @@ class LzhTree {
 
   // Weights, then the sentinel 0xFFFF at kNodes, then padding that lets the search read whole
   // vectors past the sentinel.
-  alignas(64) std::uint16_t weight_[kNodes + 13];
+  alignas(64) std::uint16_t weight_[kNodes + 13];  // a search from 626 reads up to 633
   alignas(64) std::uint16_t child_[kNodes + 1];
   // Indexed by child values: parents of nodes (0..626), then the leaf node of each symbol.
   alignas(64) std::uint16_t link_[kNodes + kSymbols];
 };
+
+inline void LzhTree::BumpAlong(int symbol, const std::uint16_t* path, int depth) {
+  if (weight_[kRoot] == kRebuildWeight) {
+    Bump(symbol);  // the rebuild reshapes the tree, so the path no longer holds
+    return;
+  }
+  for (int i = depth - 1; i >= 0; --i) {
+    const std::size_t c = path[i];
+    const std::uint16_t k = ++weight_[c];
+    if (k > weight_[c + 1]) {
+      // From the exchanged node on, the way up is no longer the path.
+      Climb(link_[Exchange(static_cast<int>(c), k)]);
+      return;
+    }
+  }
+  ++weight_[kRoot];
+}
 
 }  // namespace brontel::lzh
