@@ -9,7 +9,7 @@ add_library(brontel_archive_codec STATIC
   ${CMAKE_CURRENT_LIST_DIR}/method_engine.cc
   ${CMAKE_CURRENT_LIST_DIR}/rle_decoder.cc)
 target_include_directories(brontel_archive_codec PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(brontel_archive_codec PUBLIC brontel_base)
+target_link_libraries(brontel_archive_codec PUBLIC brontel_base PRIVATE brontel_platform_process)
 target_link_libraries(brontel_archive INTERFACE brontel_archive_codec)
 
 # A plain, literal model of the engine that the tests and fuzzers hold the fast one against.
