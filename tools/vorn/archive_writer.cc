@@ -83,9 +83,8 @@ std::vector<unsigned char> WriteArchive(
   archive.Locked = locked ? 1 : 0;
   const auto head = EncodeArchiveHeader(archive);
 
-  std::vector<unsigned char> out(head.begin(), head.end());
-  out.insert(out.end(), entries.begin(), entries.end());
-  return out;
+  entries.insert(entries.begin(), head.begin(), head.end());
+  return entries;
 }
 
 }  // namespace brontel::vorn

@@ -52,6 +52,14 @@ int RunCreate(const Options& options, Console& console) {
                    [&](const std::string& name) { console.Status("packing " + name); });
   console.EndProgress();
   WriteHostFile(options.archive, archive);
+
+  // Expansion ends once the sizes passed reach the archive's total, so empty files after the
+  // last non-empty one (or in an archive of empty files only) are never reached.
+  for (auto it = files.rbegin(); it != files.rend() && it->content.empty(); ++it) {
+    console.Err() << "vorn: warning: " << it->name
+                  << " is empty and comes after the last non-empty file; it will not be "
+                     "expanded (put empty files first)\n";
+  }
   return 0;
 }
 

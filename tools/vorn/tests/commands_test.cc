@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "archive/archive_format.h"
+#include "base/exception.h"
 #include "platform/testing/temp_drive_map.h"
 #include "tools/vorn/create_command.h"
 #include "tools/vorn/extract_command.h"
@@ -48,7 +49,7 @@ class CommandsTest : public ::testing::Test {
   Result Vorn(const std::vector<std::string>& args, bool progress = false) {
     std::ostringstream out, err;
     Console console(out, err, progress);
-    const int code = Run(args, console);
+    const int code = vorn::Run(args, console);
     return {code, out.str(), err.str()};
   }
 
@@ -60,7 +61,7 @@ TEST_F(CommandsTest, CreateListTestAndExtractRoundTrip) {
   for (const char* method : {"lzh", "rle", "non"}) {
     SCOPED_TRACE(method);
     const Result created =
-        Vorn({"create", "-m", method, "out.vorn", "readme.txt", "sub/data.bin", "empty.txt"});
+        Vorn({"create", "-m", method, "out.vorn", "empty.txt", "readme.txt", "sub/data.bin"});
     ASSERT_EQ(created.code, 0) << created.err;
     EXPECT_EQ(created.err, "");
 
@@ -79,12 +80,12 @@ TEST_F(CommandsTest, CreateListTestAndExtractRoundTrip) {
     std::istringstream lines(listed.out);
     std::vector<std::string> names;
     for (std::string line; std::getline(lines, line);) names.push_back(line.substr(0, 12));
-    EXPECT_EQ(names, (std::vector<std::string>{"readme.txt  ", "sub\\data.bin", "empty.txt   "}));
+    EXPECT_EQ(names, (std::vector<std::string>{"empty.txt   ", "readme.txt  ", "sub\\data.bin"}));
     EXPECT_NE(listed.out.find("        3200"), std::string::npos);
 
     const Result tested = Vorn({"test", "out.vorn"});
     EXPECT_EQ(tested.code, 0) << tested.err;
-    EXPECT_EQ(tested.out, "OK  readme.txt\nOK  sub\\data.bin\nOK  empty.txt\n");
+    EXPECT_EQ(tested.out, "OK  empty.txt\nOK  readme.txt\nOK  sub\\data.bin\n");
 
     const std::string target = drive_.HostPath('c', std::string("unpacked-") + method);
     const Result extracted = Vorn({"extract", "out.vorn", target});
@@ -93,9 +94,18 @@ TEST_F(CommandsTest, CreateListTestAndExtractRoundTrip) {
     EXPECT_EQ(Read(target + "/sub/data.bin"), std::string(3000, 'x') + std::string(200, '\x94'));
     EXPECT_TRUE(fs::exists(target + "/empty.txt"));
     const std::string windows_target = std::string("C:\\unpacked-") + method;
-    EXPECT_EQ(extracted.out, windows_target + "\\readme.txt\n" + windows_target +
-                                 "\\sub\\data.bin\n" + windows_target + "\\empty.txt\n");
+    EXPECT_EQ(extracted.out, windows_target + "\\empty.txt\n" + windows_target + "\\readme.txt\n" +
+                                 windows_target + "\\sub\\data.bin\n");
   }
+}
+
+TEST_F(CommandsTest, CreateWarnsOfTrailingEmptyFiles) {
+  const Result r = Vorn({"create", "out.vorn", "readme.txt", "empty.txt"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.err,
+            "vorn: warning: empty.txt is empty and comes after the last non-empty file; it will "
+            "not be expanded (put empty files first)\n");
+  EXPECT_EQ(Vorn({"create", "out.vorn", "empty.txt", "readme.txt"}).err, "");
 }
 
 TEST_F(CommandsTest, ExtractsNamedEntriesToAWindowsPath) {
