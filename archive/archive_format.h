@@ -50,9 +50,11 @@ struct TFileHeader {
 using ArchiveHeaderBytes = std::array<unsigned char, TArchiveHeader::kSize>;
 using FileHeaderBytes = std::array<unsigned char, TFileHeader::kSize>;
 
+// The fields of a record's bytes, as they stand: nothing is validated here.
 TArchiveHeader DecodeArchiveHeader(std::span<const unsigned char, TArchiveHeader::kSize> bytes);
-ArchiveHeaderBytes EncodeArchiveHeader(const TArchiveHeader& header);
 TFileHeader DecodeFileHeader(std::span<const unsigned char, TFileHeader::kSize> bytes);
+// The bytes of a record; Decode(Encode(h)) gives h back field for field.
+ArchiveHeaderBytes EncodeArchiveHeader(const TArchiveHeader& header);
 FileHeaderBytes EncodeFileHeader(const TFileHeader& header);
 
 // The three ID letters as a string.
