@@ -55,14 +55,16 @@ std::string RecordingProcess::ExecutablePath() {
   return platform::Process::Default()->ExecutablePath();
 }
 
-InstallEnvironment::InstallEnvironment(bool with_programs) {
+InstallEnvironment::InstallEnvironment(Registry registry) {
   drives_.MapDrive('z', "/");
-  std::string keys = std::string(kProgramsKey) + "\n";
-  if (with_programs) {
-    fs::create_directories(OnC("users\\me\\Start Menu\\Programs"));
-    keys += "\"Programs\"=\"" + Escaped(kPrograms) + "\"\n";
+  if (registry != Registry::kNoUserReg) {
+    std::string keys = std::string(kProgramsKey) + "\n";
+    if (registry == Registry::kProgramsNamed) {
+      fs::create_directories(OnC("users\\me\\Start Menu\\Programs"));
+      keys += "\"Programs\"=\"" + Escaped(kPrograms) + "\"\n";
+    }
+    WriteHostFile(drives_.Root() + "/user.reg", "WINE REGISTRY Version 2\n\n" + keys);
   }
-  WriteHostFile(drives_.Root() + "/user.reg", "WINE REGISTRY Version 2\n\n" + keys);
   ShellLinkModuleStart();
 }
 
@@ -96,7 +98,7 @@ TShellLinkInfo ReadLink(const std::string& windows_path) {
   return info;
 }
 
-InstallTest::InstallTest(bool with_programs) : env_(with_programs) { Start(); }
+InstallTest::InstallTest(Registry registry) : env_(registry) { Start(); }
 
 InstallTest::~InstallTest() { Stop(); }
 

@@ -50,12 +50,18 @@ class RecordingProcess : public platform::Process {
   std::vector<std::vector<std::string>> started;
 };
 
+// What the user's registry says of the Programs folder.
+enum class Registry {
+  kProgramsNamed,    // user.reg names kPrograms, which exists
+  kNoProgramsValue,  // user.reg has the Shell Folders key without a Programs value
+  kNoUserReg,        // no user.reg: the desktop's applications folder below HOME, not yet made
+};
+
 // A drive map of the test's own (C: empty, Z: the host root so the test program has a Windows
-// path) with a user.reg whose Shell Folders key names kPrograms, made on disk, unless
-// `with_programs` is false; and the shell-link module started, as the program has it.
+// path) with the registry `registry`, and the shell-link module started, as the program has it.
 class InstallEnvironment {
  public:
-  explicit InstallEnvironment(bool with_programs = true);
+  explicit InstallEnvironment(Registry registry = Registry::kProgramsNamed);
   ~InstallEnvironment();
 
   // The host path of a path below C:\ ("Program Files\Brontel\readme.txt").
@@ -78,7 +84,7 @@ TShellLinkInfo ReadLink(const std::string& windows_path);
 // new run of the installer would.
 class InstallTest : public ::testing::Test {
  protected:
-  explicit InstallTest(bool with_programs = true);
+  explicit InstallTest(Registry registry = Registry::kProgramsNamed);
   ~InstallTest() override;
 
   void Start();

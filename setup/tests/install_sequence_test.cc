@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "platform/file_system.h"
 #include "setup/copy_form.h"
 #include "setup/install_state.h"
 #include "setup/tests/install_fixture.h"
@@ -265,7 +266,7 @@ TEST_F(InstallSequenceTest, AConfirmedCloseDuringTheExtraction) {
 
 class NoProgramsValueTest : public testing::InstallTest {
  protected:
-  NoProgramsValueTest() : InstallTest(/*with_programs=*/false) {}
+  NoProgramsValueTest() : InstallTest(testing::Registry::kNoProgramsValue) {}
 };
 
 TEST_F(NoProgramsValueTest, TheShortcutFailsWithTheRegistryMessageAndTheSequenceStops) {
@@ -280,6 +281,25 @@ TEST_F(NoProgramsValueTest, TheShortcutFailsWithTheRegistryMessageAndTheSequence
   EXPECT_TRUE(process_.started.empty());
   EXPECT_FALSE(app_->Terminated());
   EXPECT_EQ(Installed("readme.txt"), PayloadFile("readme.txt"));
+}
+
+// A desktop without a Windows registry: the Programs folder is the desktop's applications folder
+// below HOME, which a fresh account may not have yet.
+class DesktopProgramsTest : public testing::InstallTest {
+ protected:
+  DesktopProgramsTest() : InstallTest(testing::Registry::kNoUserReg) {}
+};
+
+TEST_F(DesktopProgramsTest, TheShortcutGoesIntoTheApplicationsFolderMadeOnTheWay) {
+  const std::string applications = env_.Drives().Home() + "/.local/share/applications";
+  ASSERT_FALSE(fs::exists(env_.Drives().Home() + "/.local"));
+  Answer({kYes, kNo, kYes, kNo});
+  Install();
+  EXPECT_EQ(BoxTexts().back(), testing::kComplete);
+  ASSERT_TRUE(fs::is_regular_file(applications + "/Brontel.lnk"));
+  const std::string link_file =
+      platform::FileSystem::Default()->FromHostPath(applications) + "\\Brontel.lnk";
+  EXPECT_EQ(testing::ReadLink(link_file).Path, "C:\\Program Files\\Brontel\\BRONTEL.EXE");
 }
 
 }  // namespace
