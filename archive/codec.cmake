@@ -21,6 +21,7 @@ target_link_libraries(brontel_codec_reference PUBLIC brontel_archive_codec)
 
 add_executable(archive_codec_tests
   ${CMAKE_CURRENT_LIST_DIR}/tests/lzh_decoder_test.cc
+  ${CMAKE_CURRENT_LIST_DIR}/tests/lzh_golden_test.cc
   ${CMAKE_CURRENT_LIST_DIR}/tests/lzh_offset_code_test.cc
   ${CMAKE_CURRENT_LIST_DIR}/tests/lzh_tree_test.cc
   ${CMAKE_CURRENT_LIST_DIR}/tests/method_engine_test.cc

@@ -62,7 +62,6 @@ class LzhDecoder {
     }
   }
 
-
  private:
   // Decodes symbols while the input chunk holds enough bits for the longest symbol and offset
   // and the output buffer has room for the longest match, so that no refill and no write can

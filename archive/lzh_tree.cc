@@ -50,13 +50,15 @@ int LzhTree::Exchange(int c, std::uint16_t k) {
   const int l = LastBelow(c + 2, k);
   weight_[c] = weight_[l];
   weight_[l] = k;
+  // A leaf has no second child to relink; its second write goes to a spare slot instead of
+  // behind a branch that would often be mispredicted.
   const std::uint16_t i = child_[c];
   link_[i] = static_cast<std::uint16_t>(l);
-  if (i < kLeafBase) link_[i + 1] = static_cast<std::uint16_t>(l);
+  link_[i < kLeafBase ? i + 1 : kSpareLink] = static_cast<std::uint16_t>(l);
   const std::uint16_t j = child_[l];
   child_[l] = i;
   link_[j] = static_cast<std::uint16_t>(c);
-  if (j < kLeafBase) link_[j + 1] = static_cast<std::uint16_t>(c);
+  link_[j < kLeafBase ? j + 1 : kSpareLink] = static_cast<std::uint16_t>(c);
   child_[c] = j;
   return l;
 }

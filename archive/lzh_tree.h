@@ -62,8 +62,10 @@ class LzhTree {
   // vectors past the sentinel.
   alignas(64) std::uint16_t weight_[kNodes + 13];  // a search from 626 reads up to 633
   alignas(64) std::uint16_t child_[kNodes + 1];
-  // Indexed by child values: parents of nodes (0..626), then the leaf node of each symbol.
-  alignas(64) std::uint16_t link_[kNodes + kSymbols];
+  // Indexed by child values: parents of nodes (0..626), then the leaf node of each symbol,
+  // then a spare slot that takes writes meant for no node.
+  static constexpr int kSpareLink = kNodes + kSymbols;
+  alignas(64) std::uint16_t link_[kNodes + kSymbols + 1];
 };
 
 inline void LzhTree::BumpAlong(int symbol, const std::uint16_t* path, int depth) {

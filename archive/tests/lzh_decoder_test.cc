@@ -6,6 +6,7 @@
 
 #include "archive/tests/expand_harness.h"
 #include "archive/tests/lzh_stream_builder.h"
+#include "base/exception.h"
 
 namespace brontel::testing {
 namespace {
@@ -201,6 +202,37 @@ TEST(LzhDecoderTest, ArbitraryBodiesDecodeLikeThePlainModel) {
     EXPECT_GE(static_cast<std::int64_t>(e.bytes.size()), destsize);
     EXPECT_LE(static_cast<std::int64_t>(e.bytes.size()), std::max(destsize, 0) + 59);
   }
+}
+
+TEST(LzhDecoderTest, TheSumOfALongBodyWrapsAround) {
+  // 16,843,010 bytes 0xFF: one literal, then matches of the byte before.
+  const std::int32_t size = 16843010;
+  LzhStreamBuilder b;
+  b.Literal(0xFF);
+  std::int32_t left = size - 1;
+  for (; left >= 60; left -= 60) b.Match(60, 0);
+  b.Match(left, 0);
+  const Bytes body = b.Bytes();
+  const Expansion e = Expand(body, size, kMethodLzh, {.with_progress = false});
+  EXPECT_EQ(e.bytes.size(), static_cast<std::size_t>(size));
+  EXPECT_EQ(e.checksum, 254u);
+}
+
+TEST(LzhDecoderTest, AShortWriteStopsTheBodyWithStreamWriteError) {
+  const Bytes body = RunBody(20000);
+  EventLog events;
+  LoggingSource source(body, &events);
+  LoggingSink dest(&events, 9000);
+  std::uint32_t checksum = 0;
+  try {
+    ExpandBody(nullptr, dest, source, static_cast<std::int32_t>(body.size()), 20000, kMethodLzh,
+               checksum);
+    FAIL() << "no exception";
+  } catch (const EWriteError& e) {
+    EXPECT_EQ(e.Message(), "Stream write error");
+  }
+  EXPECT_EQ(Writes(events), (Values{8192, 8192}));
+  EXPECT_EQ(dest.Bytes().size(), 9000u);
 }
 
 }  // namespace

@@ -66,6 +66,31 @@ TEST(LzhTreeTest, StaysConsistentThroughUpdatesAndRebuilds) {
   ExpectConsistent(tree);
 }
 
+TEST(LzhTreeTest, BumpAlongTheWalkedPathEqualsBump) {
+  LzhTree along;
+  LzhTree plain;
+  std::mt19937 rng(9);
+  std::geometric_distribution<int> skewed(0.02);
+  for (int n = 0; n < 80000; ++n) {
+    const int symbol = skewed(rng) % kSymbols;
+    std::uint16_t path[kSymbols];
+    int depth = 0;
+    for (int node = along.LeafOf(symbol); node != kRoot; node = along.Parent(node)) ++depth;
+    int i = depth;
+    for (int node = along.LeafOf(symbol); node != kRoot; node = along.Parent(node)) {
+      path[--i] = static_cast<std::uint16_t>(node);
+    }
+    along.BumpAlong(symbol, path, depth);
+    plain.Bump(symbol);
+    if (n % 97 == 0 || (n > 32400 && n < 32600)) {  // and around the first rebuild
+      for (int k = 0; k < kNodes; ++k) {
+        ASSERT_EQ(along.Weight(k), plain.Weight(k)) << "symbol " << n << " node " << k;
+        ASSERT_EQ(along.Child(k), plain.Child(k)) << "symbol " << n << " node " << k;
+      }
+    }
+  }
+}
+
 TEST(LzhTreeTest, TheUpdateOfSymbol32455BeginsWithARebuild) {
   LzhTree tree;
   std::mt19937 rng(3);

@@ -1,5 +1,8 @@
 #include <algorithm>
 #include <cassert>
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
 
 #include "archive/lzh_offset_code.h"
 #include "archive/lzh_tree.h"
@@ -68,6 +71,11 @@ class SymbolWriter {
 std::vector<unsigned char> EncodeLzh(std::span<const unsigned char> input) {
   std::vector<unsigned char> out;
   if (input.empty()) return out;
+  // Positions are ints; an archive entry's size is a signed 32-bit number anyway.
+  if (input.size() >
+      static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() - kWindowSize)) {
+    throw std::length_error("input too large for an LZH body");
+  }
   out.reserve(input.size() / 2 + 64);
 
   // The decoder's window as a text: the leading spaces, then the input, then padding for the
