@@ -44,8 +44,9 @@ void TfrmCopy::EntryDone(std::int32_t index) { RaiseGauge((std::int64_t{index} +
 void TfrmCopy::RaiseGauge(std::int64_t done_hundredths) {
   if (FileCount <= 0) return;
   const std::int64_t value = done_hundredths / FileCount;
-  if (value > Gauge1->Progress())
+  if (value > Gauge1->Progress()) {
     Gauge1->SetProgress(static_cast<int>(std::min<std::int64_t>(value, 100)));
+  }
 }
 
 void TfrmCopy::btnCopyCancelClick(ui::Component&) { Close(); }
