@@ -121,7 +121,8 @@ class LzhDecoder {
 
   // Walks the tree by the bits of `word` and counts the symbol; -1 (tree untouched) for a code
   // too long for the fast path.
-  int WalkAndBump(std::uint64_t word, int& used) {
+  // Inlined into the fast loop, where the walk and the update keep their state in registers.
+  __attribute__((always_inline)) int WalkAndBump(std::uint64_t word, int& used) {
     const std::uint16_t* child = tree_.Children();
     std::uint16_t path[lzh::kSymbols];
     unsigned c = child[lzh::kRoot];
