@@ -1,7 +1,9 @@
-# Starting programs detached, yielding the processor, the executable's own path.
+# Starting programs detached, yielding the processor, the executable's own path, the text
+# viewer.
 add_library(brontel_platform_process STATIC
   ${CMAKE_CURRENT_LIST_DIR}/posix/posix_process.cc
-  ${CMAKE_CURRENT_LIST_DIR}/posix/process_default.cc)
+  ${CMAKE_CURRENT_LIST_DIR}/posix/process_default.cc
+  ${CMAKE_CURRENT_LIST_DIR}/posix/text_viewer.cc)
 target_link_libraries(brontel_platform_process PUBLIC brontel_base)
 target_link_libraries(brontel_platform_process PUBLIC brontel_platform_fs)
 target_link_libraries(brontel_platform INTERFACE brontel_platform_process)

@@ -4,6 +4,7 @@
 
 #include "base/strings.h"
 #include "platform/file_system.h"
+#include "platform/process.h"
 #include "setup/paths.h"
 #include "ui/application.h"
 #include "ui/class_registry.h"
@@ -19,7 +20,12 @@ namespace {
 constexpr char kProductTitle[] = "Brontel 2.02";
 }  // namespace
 
-TfrmMain::TfrmMain(ui::Application& app) : ui::Form(app, "TfrmMain", "MAIN") {}
+TfrmMain::TfrmMain(ui::Application& app)
+    : ui::Form(app, "TfrmMain", "MAIN"), process_(platform::Process::Default()) {}
+
+void TfrmMain::SetProcess(platform::Process* process) {
+  process_ = process != nullptr ? process : platform::Process::Default();
+}
 
 void TfrmMain::AddClasses(ui::ClassRegistry& classes) { classes.Add<TGradient>("TGradient"); }
 

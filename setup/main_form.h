@@ -12,6 +12,10 @@
 #include "ui/label.h"
 #include "ui/panel.h"
 
+namespace brontel::platform {
+class Process;
+}
+
 namespace brontel {
 
 class TfrmMain : public ui::Form {
@@ -58,10 +62,17 @@ class TfrmMain : public ui::Form {
   // ("Unable to access x:\") and returns false.
   bool DriveAccessible(char letter);
 
+  // What starts the README viewer; Process::Default() unless set. Not owned: it must outlive
+  // the form. Null restores the default.
+  void SetProcess(platform::Process* process);
+
  protected:
   void AddClasses(ui::ClassRegistry& classes) override;
   void PublishHandlers(ui::HandlerTable& handlers) override;
   void BindComponents() override;
+
+ private:
+  platform::Process* process_;
 };
 
 // The one main window; set while it is being created, so its creation handler can use it.

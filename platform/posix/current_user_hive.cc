@@ -45,6 +45,15 @@ std::string DataHome() {
   return HomeFolder() + "/.local/share";
 }
 
+// Makes `folder` and its missing parents, each new one private to the user (mode 0700, as the
+// desktop's base-folder rules ask). Failures are left for the folder's first user to meet.
+void MakeFolderChain(const std::string& folder) {
+  if (folder.empty() || IsKind(folder, S_IFDIR)) return;
+  const auto slash = folder.find_last_of('/');
+  if (slash != std::string::npos && slash > 0) MakeFolderChain(folder.substr(0, slash));
+  ::mkdir(folder.c_str(), 0700);
+}
+
 }  // namespace
 
 std::string UserRegHostPath() {
@@ -60,8 +69,12 @@ std::string UserRegHostPath() {
 std::shared_ptr<MemoryRegistryView> BuiltInHive(FileSystem& file_system) {
   auto hive = std::make_shared<MemoryRegistryView>();
   hive->AddKey(kShellFoldersKey);
-  std::string programs = file_system.FromHostPath(DataHome() + "/applications");
+  const std::string applications = DataHome() + "/applications";
+  std::string programs = file_system.FromHostPath(applications);
   if (!programs.empty()) {
+    // A shell's Programs folder always exists; on a fresh desktop this one may not yet, and a
+    // shortcut saved into it would fail.
+    MakeFolderChain(applications);
     hive->SetValue(kShellFoldersKey, "Programs", {RegistryType::kString, std::move(programs)});
   }
   return hive;

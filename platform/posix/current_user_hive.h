@@ -18,7 +18,8 @@ std::string UserRegHostPath();
 // "Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders", whose "Programs" names
 // the user's applications folder ($XDG_DATA_HOME/applications, by default
 // ~/.local/share/applications) as a Windows path through `file_system`'s reverse drive map.
-// The value is left out when no drive holds that folder.
+// The value is left out when no drive holds that folder; otherwise the folder and its missing
+// parents are made (mode 0700) when they do not exist, as the shell's own folders always do.
 std::shared_ptr<MemoryRegistryView> BuiltInHive(FileSystem& file_system);
 
 // user.reg parsed when UserRegHostPath() names one, else BuiltInHive(). Raises

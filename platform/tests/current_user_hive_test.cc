@@ -46,6 +46,32 @@ TEST_F(CurrentUserHiveTest, BuiltInHiveNamesTheApplicationsFolderWithoutUserReg)
             HostPathFileSystem::ThroughDriveZ((dir_.path() / "data/applications").string()));
 }
 
+TEST_F(CurrentUserHiveTest, BuiltInHiveMakesTheMissingApplicationsFolder) {
+  const auto applications = dir_.path() / "data/applications";
+  ASSERT_FALSE(std::filesystem::exists(dir_.path() / "data"));
+  ProgramsFolder();
+  ASSERT_TRUE(std::filesystem::is_directory(applications));
+  for (const auto& made : {dir_.path() / "data", applications}) {
+    EXPECT_EQ(std::filesystem::status(made).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_all)
+        << made;
+  }
+  // A folder that is there is left as it is.
+  std::filesystem::permissions(applications, std::filesystem::perms::owner_all |
+                                                 std::filesystem::perms::group_read |
+                                                 std::filesystem::perms::group_exec);
+  ProgramsFolder();
+  EXPECT_EQ(std::filesystem::status(applications).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                std::filesystem::perms::group_exec);
+}
+
+TEST_F(CurrentUserHiveTest, NothingIsMadeForAFolderNoDriveHolds) {
+  HostPathFileSystem unmapped([](const std::string&) { return std::string(); });
+  BuiltInHive(unmapped);
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "data"));
+}
+
 TEST_F(CurrentUserHiveTest, ApplicationsFolderDefaultsBelowHome) {
   for (const std::optional<std::string>& data_home :
        {std::optional<std::string>(), std::optional<std::string>(""),

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "ui/application.h"
@@ -20,6 +21,11 @@ class DialogRecorder {
   // Queues the answer for the next box; boxes beyond the queue are answered `fallback`.
   void Answer(ModalResult result) { answers_.push_back(result); }
   void SetFallback(ModalResult result) { fallback_ = result; }
+  // Calls `watcher` with each box before answering it, as a person would look at the screen
+  // then (or act elsewhere, e.g. post a click). Empty: none.
+  void SetWatcher(std::function<void(const MessageBoxRequest&)> watcher) {
+    watcher_ = std::move(watcher);
+  }
 
   // Every box, in the order shown (including those closed at once during termination).
   const std::vector<MessageBoxRequest>& Boxes() const { return boxes_; }
@@ -30,6 +36,7 @@ class DialogRecorder {
   Application& app_;
   std::deque<ModalResult> answers_;
   ModalResult fallback_ = ModalResult::kCancel;
+  std::function<void(const MessageBoxRequest&)> watcher_;
   std::vector<MessageBoxRequest> boxes_;
 };
 
