@@ -39,6 +39,16 @@ void Control::SetParent(Control* parent) {
   }
 }
 
+std::vector<Control*> Control::ChildrenInTabOrder() const {
+  std::vector<Control*> order = children_;
+  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+    int ta = a->TabOrder() < 0 ? 1 << 30 : a->TabOrder();
+    int tb = b->TabOrder() < 0 ? 1 << 30 : b->TabOrder();
+    return ta < tb;
+  });
+  return order;
+}
+
 void Control::CreatePeers() {
   if (peer_ != nullptr) return;
   Application* app = App();

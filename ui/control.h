@@ -42,6 +42,8 @@ class Control : public Component {
   // `parent` cannot hold controls. The peer is made when the parent has one.
   void SetParent(Control* parent);
   const std::vector<Control*>& Children() const { return children_; }
+  // The children by tab order; those without one follow in creation order.
+  std::vector<Control*> ChildrenInTabOrder() const;
 
   int Left() const { return left_; }
   int Top() const { return top_; }
@@ -82,6 +84,9 @@ class Control : public Component {
   TColor Color() const { return color_; }
   void SetColor(TColor color);
 
+  // Whether the user can reach the control with the keyboard (buttons, boxes, lists); the form
+  // hands the focus only to such controls.
+  virtual bool TabStop() const { return false; }
   // Focus: only a showing, enabled control can take it.
   bool CanFocus() const { return Showing() && enabled_; }
   void SetFocus();
