@@ -230,6 +230,24 @@ TEST_F(FormTest, EnterReachesTheNextPanelWhenTheFocusedOneIsHidden) {
   EXPECT_EQ(calls_, (std::vector<std::string>{"Clicked:btnBGo"}));
 }
 
+// While its window is in the background nobody moves the focus off a hidden button; a key that
+// reaches the button then is still the form's to decide.
+TEST_F(FormTest, AHiddenButtonThatStillHoldsTheFocusLeavesEnterToTheForm) {
+  TestForm* form = nullptr;
+  TestForm* other = nullptr;
+  app_.CreateForm(form, kTwoPanels, Recording({"Clicked"}));
+  app_.CreateForm(other, "frmOther: TTestForm\n  ClientSize = 100, 50\n");
+  form->Get<Panel>("B").Hide();
+  ASSERT_TRUE(input::ActivateWindow(*form));
+  form->Get<Button>("btnAGo").SetFocus();
+  ASSERT_TRUE(input::ActivateWindow(*other));
+
+  form->Get<Panel>("A").Hide();
+  form->Get<Panel>("B").Show();
+  input::PressKey(*form, input::Key::kEnter);
+  EXPECT_EQ(calls_, (std::vector<std::string>{"Clicked:btnBGo"}));
+}
+
 // Panel B comes first in tab order, and inside each panel the tab order differs from the order
 // of creation.
 constexpr char kTabOrders[] =
