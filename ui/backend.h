@@ -34,6 +34,8 @@ class Peer {
   // nothing while the control is not on screen.
   virtual void PaintNow() = 0;
   virtual void SetFocus() = 0;
+  // Whether the control has the keyboard focus. A form's peer: its window is the active one
+  // and no control in it has the focus.
   virtual bool HasFocus() const = 0;
 };
 

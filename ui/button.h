@@ -13,6 +13,7 @@ class Button : public Control {
   explicit Button(Form* owner) : Control(owner) {}
   std::string ClassName() const override { return "Button"; }
   ControlKind Kind() const override { return ControlKind::kButton; }
+  bool TabStop() const override { return true; }
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);

@@ -5,6 +5,7 @@
 #include "base/strings.h"
 #include "ui/application.h"
 #include "ui/exceptions.h"
+#include "ui/form.h"
 #include "ui/layout.h"
 
 namespace brontel::ui {
@@ -37,6 +38,16 @@ void Control::SetParent(Control* parent) {
     }
     if (parent_->peer_ != nullptr) CreatePeers();
   }
+}
+
+std::vector<Control*> Control::ChildrenInTabOrder() const {
+  std::vector<Control*> order = children_;
+  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+    int ta = a->TabOrder() < 0 ? 1 << 30 : a->TabOrder();
+    int tb = b->TabOrder() < 0 ? 1 << 30 : b->TabOrder();
+    return ta < tb;
+  });
+  return order;
 }
 
 void Control::CreatePeers() {
@@ -91,8 +102,10 @@ void Control::SetAlign(Align align) {
 
 void Control::SetVisible(bool visible) {
   if (visible == visible_) return;
+  const bool held_focus = ContainsFocus();
   visible_ = visible;
   Changed(Aspect::kVisible);
+  FocusAbilityChanged(held_focus);
 }
 
 bool Control::Showing() const {
@@ -105,8 +118,31 @@ bool Control::Showing() const {
 
 void Control::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
+  const bool held_focus = ContainsFocus();
   enabled_ = enabled;
   Changed(Aspect::kEnabled);
+  FocusAbilityChanged(held_focus);
+}
+
+Form* Control::HostForm() const {
+  if (Kind() == ControlKind::kForm || peer_ == nullptr) return nullptr;
+  for (Control* c = parent_; c != nullptr; c = c->parent_) {
+    if (c->Kind() == ControlKind::kForm) return static_cast<Form*>(c);
+  }
+  return nullptr;
+}
+
+bool Control::ContainsFocus() const {
+  Form* form = HostForm();
+  if (form == nullptr) return false;
+  for (const Control* c = form->FocusedControl(); c != nullptr; c = c->parent_) {
+    if (c == this) return true;
+  }
+  return false;
+}
+
+void Control::FocusAbilityChanged(bool held_focus) {
+  if (Form* form = HostForm()) form->KeepFocus(held_focus);
 }
 
 void Control::SetTabOrder(int tab_order) {

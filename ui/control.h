@@ -42,6 +42,8 @@ class Control : public Component {
   // `parent` cannot hold controls. The peer is made when the parent has one.
   void SetParent(Control* parent);
   const std::vector<Control*>& Children() const { return children_; }
+  // The children by tab order; those without one follow in creation order.
+  std::vector<Control*> ChildrenInTabOrder() const;
 
   int Left() const { return left_; }
   int Top() const { return top_; }
@@ -82,9 +84,14 @@ class Control : public Component {
   TColor Color() const { return color_; }
   void SetColor(TColor color);
 
+  // Whether the user can reach the control with the keyboard (buttons, boxes, lists); the form
+  // hands the focus only to such controls.
+  virtual bool TabStop() const { return false; }
   // Focus: only a showing, enabled control can take it.
   bool CanFocus() const { return Showing() && enabled_; }
+  // Raises EInvalidOperation when the control cannot take the focus.
   void SetFocus();
+  // For a form: its window has the keyboard and none of its controls holds the focus.
   bool Focused() const;
 
   Peer* GetPeer() const { return peer_.get(); }
@@ -110,6 +117,14 @@ class Control : public Component {
 
  private:
   void DestroyPeers();
+  // The form whose window shows this control: null for a form itself and for a control without
+  // a peer.
+  Form* HostForm() const;
+  // Tells the host form that the control's visibility or enabled state changed, and whether the
+  // focus was on it or inside it before.
+  void FocusAbilityChanged(bool held_focus);
+  // The focus is on this control or on one inside it.
+  bool ContainsFocus() const;
 
   Control* parent_ = nullptr;
   std::vector<Control*> children_;

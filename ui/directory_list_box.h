@@ -29,6 +29,7 @@ class DirectoryListBox : public Control {
   explicit DirectoryListBox(Form* owner);
   std::string ClassName() const override { return "DirectoryListBox"; }
   ControlKind Kind() const override { return ControlKind::kDirectoryListBox; }
+  bool TabStop() const override { return true; }
 
   // The current folder, spelled as it was set.
   const std::string& Directory() const { return directory_; }

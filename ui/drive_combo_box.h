@@ -17,6 +17,7 @@ class DriveComboBox : public Control {
   explicit DriveComboBox(Form* owner);
   std::string ClassName() const override { return "DriveComboBox"; }
   ControlKind Kind() const override { return ControlKind::kDriveComboBox; }
+  bool TabStop() const override { return true; }
 
   // The drive letter as last set: small after a choice by the user, as given when set by code.
   char Drive() const { return drive_; }

@@ -12,6 +12,7 @@ class Edit : public Control {
   explicit Edit(Form* owner) : Control(owner, clWindow) {}
   std::string ClassName() const override { return "Edit"; }
   ControlKind Kind() const override { return ControlKind::kEdit; }
+  bool TabStop() const override { return true; }
 
   const std::string& Text() const { return text_; }
   // Replaces the text; raises OnChange when it differs.

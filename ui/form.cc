@@ -138,6 +138,33 @@ Control* Form::FocusedControl() const {
   return nullptr;
 }
 
+namespace {
+Control* FirstFocusableIn(const Control& container) {
+  for (Control* child : container.ChildrenInTabOrder()) {
+    if (!child->CanFocus()) continue;
+    if (child->TabStop()) return child;
+    if (Control* inner = FirstFocusableIn(*child)) return inner;
+  }
+  return nullptr;
+}
+}  // namespace
+
+Control* Form::FirstFocusable() const { return FirstFocusableIn(*this); }
+
+void Form::KeepFocus(bool lost) {
+  if (loading_ || !CanFocus()) return;
+  Control* focused = FocusedControl();
+  const bool stranded = focused != nullptr ? !focused->CanFocus() : Focused();
+  if (!lost && !stranded) return;
+  // The toolkit may already have moved the focus on its own, by an order of its own; the
+  // form's tab order decides.
+  if (Control* first = FirstFocusable()) {
+    if (first != focused) first->SetFocus();
+  } else if (focused != nullptr) {
+    SetFocus();
+  }
+}
+
 void Form::SetCaption(std::string caption) {
   caption_ = std::move(caption);
   Changed(Aspect::kText);

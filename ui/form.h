@@ -98,6 +98,15 @@ class Form : public Control {
   }
   // The control that has the keyboard focus, or null.
   Control* FocusedControl() const;
+  // The first control in tab order (depth first through the panels) that is a tab stop and
+  // can take the focus, or null.
+  Control* FirstFocusable() const;
+  // Called after a control of this form was shown, hidden, enabled or disabled; `lost` tells
+  // that the focus was on it or inside it. The focus goes to the first focusable control when
+  // it was lost, or when it sits nowhere a user could act from (the window itself, a hidden or
+  // disabled control); with no focusable control the window itself keeps it. A control that
+  // holds the focus and can keep it keeps it. Nothing happens while the window is inactive.
+  void KeepFocus(bool lost);
   bool IsLoading() const { return loading_; }
 
   NotifyEvent OnCreate;

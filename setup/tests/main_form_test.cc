@@ -235,6 +235,22 @@ TEST_F(MainFormTest, EnterPressesTheVisiblePanelsDefaultButton) {
   EXPECT_EQ(boxes_->Boxes()[0].text, kCloseQuestion);
 }
 
+// Nobody places the focus here: it is wherever the window system and the forms layer leave it
+// when the welcome panel goes and the folder panel comes.
+TEST_F(MainFormTest, EnterTwiceFromTheStartAsksAboutTheFolder) {
+  ASSERT_TRUE(input::ActivateWindow(*form_));
+  input::PressKey(*form_, input::Key::kEnter);
+  ASSERT_TRUE(form_->PathPanel->Visible());
+  EXPECT_TRUE(form_->txtDestPath->Focused());
+
+  boxes_->Answer(ModalResult::kNo);
+  input::PressKey(*form_, input::Key::kEnter);
+  ASSERT_EQ(boxes_->Boxes().size(), 1u);
+  EXPECT_EQ(boxes_->Boxes()[0].text,
+            "The directory C:\\Program Files\\Brontel does not exist. Create it?");
+  EXPECT_TRUE(form_->PathPanel->Visible());
+}
+
 TEST_F(MainFormTest, AHandlerFailureIsShownAndTheWindowStaysAsItWas) {
   ToFolderPanel();
   const int tools = LineOf("Tools");

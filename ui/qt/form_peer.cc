@@ -1,5 +1,6 @@
 // A form is a top-level window. Closing it by the window system asks the form (which may
 // refuse); Enter and Escape that no child took press the form's default and cancel buttons.
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -59,6 +60,14 @@ class FormWidget : public QWidget {
 class FormPeer : public QtPeer {
  public:
   FormPeer(Form& form, QWidget* widget) : QtPeer(form, widget), form_(form) {}
+
+  // The window has the keyboard with the focus on itself, or on no widget at all.
+  bool HasFocus() const override {
+    QWidget* w = Widget();
+    if (w == nullptr || !w->isActiveWindow()) return false;
+    QWidget* focus = QApplication::focusWidget();
+    return focus == nullptr || focus == w;
+  }
 
  protected:
   void SyncText() override { Widget()->setWindowTitle(ToQt(form_.Caption())); }

@@ -1,7 +1,5 @@
 #include "ui/qt/qt_peer.h"
 
-#include <algorithm>
-
 #include "ui/application.h"
 #include "ui/qt/conversions.h"
 
@@ -94,16 +92,8 @@ void QtPeer::SyncFont() {
 }
 
 void QtPeer::SyncTabOrder() {
-  // Children that take the focus follow each other in tab order; those without one keep their
-  // creation order after them.
-  std::vector<Control*> order = control_.Children();
-  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-    int ta = a->TabOrder() < 0 ? 1 << 30 : a->TabOrder();
-    int tb = b->TabOrder() < 0 ? 1 << 30 : b->TabOrder();
-    return ta < tb;
-  });
   QWidget* previous = nullptr;
-  for (Control* child : order) {
+  for (Control* child : control_.ChildrenInTabOrder()) {
     auto* peer = static_cast<QtPeer*>(child->GetPeer());
     if (peer == nullptr || !peer->widget_) continue;
     if (previous != nullptr) QWidget::setTabOrder(previous, peer->widget_);

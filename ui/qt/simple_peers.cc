@@ -1,5 +1,6 @@
 // Peers of the plain controls: panel, label, button, edit box, image.
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -103,6 +104,23 @@ class LabelPeer : public QtPeer {
   QLabel* q_;
 };
 
+// Enter is left to the form, which presses this button when it has the focus and can be
+// pressed, else the default one. The toolkit's own press of a focused default button would
+// also press one that was hidden or disabled with the focus still on it.
+class ButtonWidget : public QPushButton {
+ public:
+  explicit ButtonWidget(QWidget* parent) : QPushButton(parent) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+      event->ignore();
+      return;
+    }
+    QPushButton::keyPressEvent(event);
+  }
+};
+
 class ButtonPeer : public QtPeer {
  public:
   ButtonPeer(Button& button, QPushButton* widget)
@@ -195,7 +213,7 @@ std::unique_ptr<QtPeer> MakeLabelPeer(Control& control) {
 
 std::unique_ptr<QtPeer> MakeButtonPeer(Control& control) {
   auto& button = static_cast<Button&>(control);
-  auto* widget = new QPushButton(ParentWidget(control));
+  auto* widget = new ButtonWidget(ParentWidget(control));
   widget->setFocusPolicy(Qt::StrongFocus);
   return std::make_unique<ButtonPeer>(button, widget);
 }

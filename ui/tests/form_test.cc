@@ -210,6 +210,127 @@ TEST_F(FormTest, DisabledOrHiddenDefaultButtonsAreNotPressed) {
   EXPECT_EQ(calls_, (std::vector<std::string>{"Clicked:btnBGo"}));
 }
 
+// The focus is left to the window system and the form: nothing here sets it before the keys.
+TEST_F(FormTest, EnterReachesTheNextPanelWhenTheFocusedOneIsHidden) {
+  TestForm* form = nullptr;
+  app_.CreateForm(form, kTwoPanels, Recording({"Clicked"}));
+  auto& a = form->Get<Panel>("A");
+  auto& b = form->Get<Panel>("B");
+  b.Hide();
+  form->Get<Button>("btnAGo").OnClick = [&](Component&) {
+    a.Hide();
+    b.Show();
+  };
+  ASSERT_TRUE(input::ActivateWindow(*form));
+
+  input::PressKey(*form, input::Key::kEnter);
+  ASSERT_TRUE(b.Visible());
+  EXPECT_TRUE(form->Get<Edit>("txtB").Focused());
+  input::PressKey(*form, input::Key::kEnter);
+  EXPECT_EQ(calls_, (std::vector<std::string>{"Clicked:btnBGo"}));
+}
+
+// While its window is in the background nobody moves the focus off a hidden button; a key that
+// reaches the button then is still the form's to decide.
+TEST_F(FormTest, AHiddenButtonThatStillHoldsTheFocusLeavesEnterToTheForm) {
+  TestForm* form = nullptr;
+  TestForm* other = nullptr;
+  app_.CreateForm(form, kTwoPanels, Recording({"Clicked"}));
+  app_.CreateForm(other, "frmOther: TTestForm\n  ClientSize = 100, 50\n");
+  form->Get<Panel>("B").Hide();
+  ASSERT_TRUE(input::ActivateWindow(*form));
+  form->Get<Button>("btnAGo").SetFocus();
+  ASSERT_TRUE(input::ActivateWindow(*other));
+
+  form->Get<Panel>("A").Hide();
+  form->Get<Panel>("B").Show();
+  input::PressKey(*form, input::Key::kEnter);
+  EXPECT_EQ(calls_, (std::vector<std::string>{"Clicked:btnBGo"}));
+}
+
+// Panel B comes first in tab order, and inside each panel the tab order differs from the order
+// of creation.
+constexpr char kTabOrders[] =
+    "frmTest: TTestForm\n"
+    "  ClientSize = 400, 200\n"
+    "A: Panel in frmTest\n"
+    "  Bounds = 0, 0, 200, 200\n"
+    "  TabOrder = 1\n"
+    "btnA1: Button in A\n"
+    "  Bounds = 10, 40, 80, 25\n"
+    "  TabOrder = 1\n"
+    "btnA0: Button in A\n"
+    "  Bounds = 10, 10, 80, 25\n"
+    "  TabOrder = 0\n"
+    "B: Panel in frmTest\n"
+    "  Bounds = 200, 0, 200, 200\n"
+    "  TabOrder = 0\n"
+    "lblB: Label in B\n"
+    "  Bounds = 10, 100\n"
+    "  Caption = \"label\"\n"
+    "txtB: Edit in B\n"
+    "  Bounds = 10, 40, 150, 24\n"
+    "  TabOrder = 1\n"
+    "btnB: Button in B\n"
+    "  Bounds = 10, 10, 80, 25\n"
+    "  TabOrder = 0\n";
+
+TEST_F(FormTest, AFocusedControlThatCannotKeepTheFocusPassesItOnInTabOrder) {
+  struct Case {
+    const char* what;
+    const char* focused;
+    std::function<void(Form&)> change;
+    const char* expected;  // empty: no control has the focus
+  };
+  auto hide = [](const char* name) { return [name](Form& f) { f.Get<Control>(name).Hide(); }; };
+  const Case cases[] = {
+      {"hidden itself", "btnB", hide("btnB"), "txtB"},
+      {"disabled", "btnB", [](Form& f) { f.Get<Control>("btnB").SetEnabled(false); }, "txtB"},
+      {"its panel hidden", "txtB", hide("B"), "btnA0"},
+      {"the other panel hidden", "btnA1", hide("B"), "btnA1"},
+      {"another panel shown", "btnA1",
+       [](Form& f) {
+         f.Get<Control>("B").Hide();
+         f.Get<Control>("B").Show();
+       },
+       "btnA1"},
+      {"every panel hidden", "btnA1",
+       [](Form& f) {
+         f.Get<Control>("A").Hide();
+         f.Get<Control>("B").Hide();
+       },
+       ""},
+      {"a panel shown after all were hidden", "btnA1",
+       [](Form& f) {
+         f.Get<Control>("A").Hide();
+         f.Get<Control>("B").Hide();
+         f.Get<Control>("A").Show();
+       },
+       "btnA0"},
+      {"a control enabled after all were disabled", "btnA0",
+       [](Form& f) {
+         for (const char* name : {"btnA0", "btnA1", "btnB", "txtB"}) {
+           f.Get<Control>(name).SetEnabled(false);
+         }
+         f.Get<Control>("txtB").SetEnabled(true);
+       },
+       "txtB"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestForm* form = nullptr;
+    app_.CreateForm(form, kTabOrders, Recording({}));
+    ASSERT_TRUE(input::ActivateWindow(*form));
+    form->Get<Control>(c.focused).SetFocus();
+    ASSERT_TRUE(form->Get<Control>(c.focused).Focused());
+
+    c.change(*form);
+    Control* focused = form->FocusedControl();
+    EXPECT_EQ(focused != nullptr ? focused->Name() : "", c.expected);
+    app_.DestroyForm(form);
+  }
+}
+
 TEST_F(FormTest, CloseAsksAndOnlyTheMainFormEndsTheApplication) {
   bool allow = false;
   auto publish = [&](HandlerTable& handlers) {
