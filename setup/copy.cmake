@@ -16,7 +16,7 @@ set(BRONTEL_COPY_RESOURCES LAYOUT COPY ${PROJECT_SOURCE_DIR}/resources/Copy.layo
 # What the installation tests share: a private drive map with a Programs folder, the main
 # window, a recording process, the installed files compared with the payload.
 add_library(setup_install_testing STATIC ${CMAKE_CURRENT_LIST_DIR}/tests/install_fixture.cc)
-target_link_libraries(setup_install_testing PUBLIC brontel_setup_main brontel_ui_qt
+target_link_libraries(setup_install_testing PUBLIC setup_link_testing brontel_setup_main brontel_ui_qt
   brontel_ui_testing brontel_platform_testing GTest::gtest)
 target_compile_definitions(setup_install_testing PUBLIC
   BRONTEL_PAYLOAD_DIR="${PROJECT_SOURCE_DIR}/resources/payload")

@@ -7,7 +7,11 @@ target_include_directories(brontel_setup_shell_link PUBLIC ${PROJECT_SOURCE_DIR}
 target_link_libraries(brontel_setup_shell_link PUBLIC brontel_setup_state brontel_platform
   brontel_base)
 
+# Reads a link back field by field, for the shortcut and installation tests.
+add_library(setup_link_testing STATIC ${CMAKE_CURRENT_LIST_DIR}/tests/link_reader.cc)
+target_link_libraries(setup_link_testing PUBLIC brontel_setup_shell_link GTest::gtest)
+
 add_executable(setup_shell_link_tests ${CMAKE_CURRENT_LIST_DIR}/tests/shell_link_module_test.cc)
-target_link_libraries(setup_shell_link_tests PRIVATE brontel_setup_shell_link
+target_link_libraries(setup_shell_link_tests PRIVATE setup_link_testing
   brontel_platform_testing GTest::gtest_main)
 gtest_discover_tests(setup_shell_link_tests)

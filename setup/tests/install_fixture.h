@@ -14,6 +14,7 @@
 #include "platform/testing/temp_drive_map.h"
 #include "setup/main_form.h"
 #include "setup/shell_link.h"
+#include "setup/tests/link_reader.h"
 #include "ui/application.h"
 #include "ui/testing/dialog_recorder.h"
 
@@ -76,8 +77,6 @@ class InstallEnvironment {
 
 // The number of .lnk files anywhere below the host folder `root`.
 int LinkFilesBelow(const std::string& root);
-// The link file as the platform's link object reads it back.
-TShellLinkInfo ReadLink(const std::string& windows_path);
 
 // A fresh application titled "Setup" with the main window, whose README viewer is `process`,
 // and whose boxes the recorder answers. Start() replaces the application by a new one, as a

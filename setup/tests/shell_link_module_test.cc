@@ -18,6 +18,7 @@
 #include "setup/install_state.h"
 #include "setup/replace_extension.h"
 #include "setup/shell_folder.h"
+#include "setup/tests/link_reader.h"
 
 namespace brontel {
 namespace {
@@ -96,29 +97,12 @@ class StartedModuleTest : public ShellLinkModuleTest {
     ShellLinkModuleStart();
   }
   void TearDown() override { ShellLinkModuleStop(); }
-
-  // The link file as the link object reads it back.
-  static TShellLinkInfo Read(const std::string& link_file) {
-    const auto link = NewShellLink();
-    platform::ComPtr<platform::IPersistFile> file;
-    EXPECT_EQ(link->QueryInterface(platform::kIID_IPersistFile, file.PutVoid()), 0);
-    EXPECT_EQ(file->Load(LinkFilePathToWide(link_file).c_str(), platform::kSTGM_READ), 0);
-    TShellLinkInfo info;
-    link->GetPath(info.Path);
-    link->GetArguments(info.Arguments);
-    link->GetDescription(info.Description);
-    link->GetWorkingDirectory(info.WorkingDirectory);
-    link->GetIconLocation(info.IconLocation, info.IconIndex);
-    link->GetShowCmd(info.ShowCmd);
-    link->GetHotkey(info.Hotkey);
-    return info;
-  }
 };
 
 TEST_F(StartedModuleTest, TheShortcutPointsAtTheInstalledProgram) {
   AddStartMenuShortcut();
   ASSERT_TRUE(fs::exists(ProgramsHost("Brontel.lnk")));
-  const TShellLinkInfo info = Read(std::string(kPrograms) + "\\Brontel.lnk");
+  const TShellLinkInfo info = testing::ReadLink(std::string(kPrograms) + "\\Brontel.lnk");
   EXPECT_EQ(info.Path, "C:\\Program Files\\Brontel\\BRONTEL.EXE");
   EXPECT_EQ(info.Arguments, "");
   EXPECT_EQ(info.Description, "C:\\Program Files\\Brontel\\BRONTEL.EXE");
@@ -153,14 +137,15 @@ TEST_F(StartedModuleTest, CreateShellLinkFileNamesTheLinkAfterTheProduct) {
   const std::string link_file =
       CreateShellLinkFile("C:\\x\\Setup.exe", "A description", "Programs");
   EXPECT_EQ(link_file, std::string(kPrograms) + "\\Setup.lnk");
-  const TShellLinkInfo info = Read(link_file);
+  const TShellLinkInfo info = testing::ReadLink(link_file);
   EXPECT_EQ(info.Path, "C:\\x\\Setup.exe");
   EXPECT_EQ(info.Description, "A description");
 }
 
 TEST_F(StartedModuleTest, WriteShellLinkInfoWritesEveryField) {
   const std::string link_file = CreateShellLinkFile("Brontel", "", "Programs");
-  EXPECT_EQ(Read(link_file).Path, "Brontel");  // the first content: the product name only
+  EXPECT_EQ(testing::ReadLink(link_file).Path,
+            "Brontel");  // the first content: the product name only
   TShellLinkInfo info;
   info.Path = "D:\\Brontel\\BRONTEL.EXE";
   info.Arguments = "/s";
@@ -171,7 +156,7 @@ TEST_F(StartedModuleTest, WriteShellLinkInfoWritesEveryField) {
   info.ShowCmd = platform::kSW_SHOWMAXIMIZED;
   info.Hotkey = 0x0342;
   WriteShellLinkInfo(link_file, info);
-  const TShellLinkInfo back = Read(link_file);
+  const TShellLinkInfo back = testing::ReadLink(link_file);
   EXPECT_EQ(back.Path, info.Path);
   EXPECT_EQ(back.Arguments, info.Arguments);
   EXPECT_EQ(back.Description, info.Description);
