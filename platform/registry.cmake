@@ -2,7 +2,7 @@
 add_library(brontel_platform_registry STATIC
   ${CMAKE_CURRENT_LIST_DIR}/memory_registry_view.cc
   ${CMAKE_CURRENT_LIST_DIR}/registry.cc
-  ${CMAKE_CURRENT_LIST_DIR}/posix/ansi_code_page.cc
+  ${CMAKE_CURRENT_LIST_DIR}/ansi_code_page.cc
   ${CMAKE_CURRENT_LIST_DIR}/posix/current_user_hive.cc
   ${CMAKE_CURRENT_LIST_DIR}/posix/registry_view_default.cc
   ${CMAKE_CURRENT_LIST_DIR}/posix/user_reg_parser.cc)

@@ -3,7 +3,7 @@
 #include <cerrno>
 
 #include "base/strings.h"
-#include "platform/posix/ansi_code_page.h"
+#include "platform/ansi_code_page.h"
 #include "platform/process.h"
 #include "setup/install_state.h"
 #include "setup/replace_extension.h"

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <new>
 
-#include "platform/posix/ansi_code_page.h"
+#include "platform/ansi_code_page.h"
 #include "platform/posix/shell_link_file.h"
 
 namespace brontel::platform {

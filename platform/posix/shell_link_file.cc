@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "platform/posix/ansi_code_page.h"
+#include "platform/ansi_code_page.h"
 #include "platform/shell_link.h"
 
 namespace brontel::platform {

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "base/exception.h"
-#include "platform/posix/ansi_code_page.h"
+#include "platform/ansi_code_page.h"
 
 namespace brontel::platform {
 

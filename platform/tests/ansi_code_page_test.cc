@@ -1,4 +1,4 @@
-#include "platform/posix/ansi_code_page.h"
+#include "platform/ansi_code_page.h"
 
 #include <gtest/gtest.h>
 
