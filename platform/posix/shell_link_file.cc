@@ -289,7 +289,8 @@ std::vector<std::uint8_t> EncodeShellLink(const ShellLinkData& link) {
   w.U16(0);
   w.U32(0);
   w.U32(0);
-  if (flags & kHasLinkInfo) WriteLinkInfo(w, link.target);
+  // The local base path ends at its first NUL, so nothing after one is written.
+  if (flags & kHasLinkInfo) WriteLinkInfo(w, link.target.substr(0, link.target.find('\0')));
   if (flags & kHasName) w.CountedString(link.description);
   if (flags & kHasRelativePath) w.CountedString(relative);
   if (flags & kHasWorkingDir) w.CountedString(link.working_directory);

@@ -111,6 +111,14 @@ TEST(ShellLinkFileTest, ReadsBackWhatItWrites) {
   }
 }
 
+TEST(ShellLinkFileTest, ADriveTargetIsWrittenUpToItsFirstNul) {
+  ShellLinkData cut = FullLink();
+  cut.target = "C:\\P";
+  ShellLinkData with_nul = cut;
+  with_nul.target += std::string("\0tail", 5);
+  EXPECT_EQ(EncodeShellLink(with_nul), EncodeShellLink(cut));
+}
+
 TEST(ShellLinkFileTest, TextStaysInTheEightBitCodePage) {
   ShellLinkData link = FullLink();
   link.target = "C:\\Br\xF6ntel\\B.EXE";
