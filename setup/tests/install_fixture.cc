@@ -7,6 +7,7 @@
 #include "platform/com.h"
 #include "platform/file_system.h"
 #include "platform/shell_link.h"
+#include "platform/testing/user_reg_text.h"
 #include "setup/copy_form.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/qt/user_input.h"
@@ -15,23 +16,6 @@ namespace brontel::testing {
 
 namespace fs = std::filesystem;
 namespace input = ui::qt::testing;
-
-namespace {
-
-constexpr char kProgramsKey[] =
-    "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer\\\\Shell Folders] 1700000000";
-
-// A text as a user.reg string: backslashes and quotes escaped.
-std::string Escaped(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\\' || c == '"') out.push_back('\\');
-    out.push_back(c);
-  }
-  return out;
-}
-
-}  // namespace
 
 std::string ReadHostFile(const std::string& host_path) {
   std::ifstream in(host_path, std::ios::binary);
@@ -58,10 +42,10 @@ std::string RecordingProcess::ExecutablePath() {
 InstallEnvironment::InstallEnvironment(Registry registry) {
   drives_.MapDrive('z', "/");
   if (registry != Registry::kNoUserReg) {
-    std::string keys = std::string(kProgramsKey) + "\n";
+    std::string keys = std::string(platform::testing::kShellFoldersSection) + "\n";
     if (registry == Registry::kProgramsNamed) {
       fs::create_directories(OnC("users\\me\\Start Menu\\Programs"));
-      keys += "\"Programs\"=\"" + Escaped(kPrograms) + "\"\n";
+      keys += "\"Programs\"=\"" + platform::testing::UserRegString(kPrograms) + "\"\n";
     }
     WriteHostFile(drives_.Root() + "/user.reg", "WINE REGISTRY Version 2\n\n" + keys);
   }

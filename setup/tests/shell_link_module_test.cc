@@ -15,6 +15,7 @@
 #include "platform/com.h"
 #include "platform/shell_link.h"
 #include "platform/testing/temp_drive_map.h"
+#include "platform/testing/user_reg_text.h"
 #include "setup/install_state.h"
 #include "setup/replace_extension.h"
 #include "setup/shell_folder.h"
@@ -26,19 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kPrograms[] = "C:\\users\\me\\Start Menu\\Programs";
-constexpr char kProgramsKey[] =
-    "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer\\\\Shell Folders] 1700000000";
-
-// Doubles the backslashes of a text for a user.reg string.
-std::string Escaped(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\\' || c == '"') out.push_back('\\');
-    out.push_back(c);
-  }
-  return out;
-}
-
 // The text of the exception `call` raises, or "" when it raises none.
 template <typename E, typename F>
 std::string MessageOf(F call) {
@@ -65,7 +53,8 @@ class ShellLinkModuleTest : public ::testing::Test {
     // The running test program must have a Windows path for its working-folder field.
     drives_.MapDrive('z', "/");
     fs::create_directories(drives_.HostPath('C', "users\\me\\Start Menu\\Programs"));
-    WriteUserReg(std::string(kProgramsKey) + "\n\"Programs\"=\"" + Escaped(kPrograms) + "\"\n");
+    WriteUserReg(std::string(platform::testing::kShellFoldersSection) + "\n\"Programs\"=\"" +
+                 platform::testing::UserRegString(kPrograms) + "\"\n");
     DestDirSlash = "C:\\Program Files\\Brontel\\";
   }
 
@@ -182,11 +171,14 @@ TEST_F(StartedModuleTest, RegistryFailuresComeBeforeAnyFile) {
       {"no key", "[Software\\\\Other] 1\n\"Programs\"=\"C:\\\\x\"\n",
        "Folder key \"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders\" "
        "not found"},
-      {"no value", std::string(kProgramsKey) + "\n\"Desktop\"=\"C:\\\\x\"\n",
+      {"no value",
+       std::string(platform::testing::kShellFoldersSection) + "\n\"Desktop\"=\"C:\\\\x\"\n",
        "\"Programs\" item not found in registry"},
-      {"empty value", std::string(kProgramsKey) + "\n\"Programs\"=\"\"\n",
+      {"empty value",
+       std::string(platform::testing::kShellFoldersSection) + "\n\"Programs\"=\"\"\n",
        "\"Programs\" item not found in registry"},
-      {"not a string", std::string(kProgramsKey) + "\n\"Programs\"=dword:00000001\n",
+      {"not a string",
+       std::string(platform::testing::kShellFoldersSection) + "\n\"Programs\"=dword:00000001\n",
        "Invalid data type for 'Programs'"},
   };
   for (const auto& c : cases) {
@@ -197,7 +189,8 @@ TEST_F(StartedModuleTest, RegistryFailuresComeBeforeAnyFile) {
 }
 
 TEST_F(StartedModuleTest, ShellFolderPathReturnsTheValueAsWritten) {
-  WriteUserReg(std::string(kProgramsKey) + "\n\"Programs\"=\"C:\\\\Start\\\\\"\n");
+  WriteUserReg(std::string(platform::testing::kShellFoldersSection) +
+               "\n\"Programs\"=\"C:\\\\Start\\\\\"\n");
   EXPECT_EQ(ShellFolderPath("Programs"), "C:\\Start\\");
   EXPECT_EQ(ShellFolderPath("programs"), "C:\\Start\\");
 }
@@ -207,7 +200,8 @@ TEST_F(StartedModuleTest, ShellFolderPathReturnsTheValueAsWritten) {
 TEST_F(StartedModuleTest, ALinkPathBeyondTheLimitFailsAtTheLoad) {
   const std::string deep = "C:\\" + std::string(245, 'p');
   fs::create_directories(drives_.HostPath('C', deep.substr(3)));
-  WriteUserReg(std::string(kProgramsKey) + "\n\"Programs\"=\"" + Escaped(deep) + "\"\n");
+  WriteUserReg(std::string(platform::testing::kShellFoldersSection) + "\n\"Programs\"=\"" +
+               platform::testing::UserRegString(deep) + "\"\n");
   ASSERT_EQ((deep + "\\Brontel.lnk").size(), 260u);
   const std::string message = MessageOf<EShellOleError>([] { AddStartMenuShortcut(); });
   EXPECT_EQ(message.rfind("OLE function call failed. HResult is $80070057. GetLastError is $", 0),
